@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -54,6 +55,9 @@ public:
     bool Connect(const QString& connectionString);
     // Connects without a message box; the provider's message goes to *error.
     bool TryConnect(const QString& connectionString, QString* error);
+    // Lets the next connection to an SQLite file create the file when it is missing (used when
+    // a new database is made); otherwise a missing file fails to connect.
+    void SetCreateIfMissing(bool create);
     bool Connected() const;
     void SetConnected(bool connected);  // false disconnects; statements reopen it
 
@@ -77,8 +81,7 @@ public:
 
     // Runs a statement whose failure the caller ignores; inside a transaction it runs under a
     // savepoint so a failure does not abort the transaction on PostgreSQL. False on failure.
-    bool TryExecSql(const QString& sql, const TDBParameters& params = {},
-                    QString* error = nullptr);
+    bool TryExecSql(const QString& sql, const TDBParameters& params = {}, QString* error = nullptr);
 
     // The next key of a table: its maximum plus one (1 for an empty table). Call inside the
     // writing transaction: it locks the table against other writers first (PostgreSQL), or
@@ -104,11 +107,13 @@ public:
     QString GetDataSource() const;
 
     QSqlDatabase Db() const;
+    // A query on the open connection (opening it first when it was closed).
+    QSqlQuery NewQuery();
     QString ConnectionName() const { return connectionName_; }
 
     // Prepares and executes a statement, binding the parameters; used by the sets too.
     // Throws EDatabaseError on failure. The query is positioned before its first row.
-    void RunQuery(class QSqlQuery& query, const QString& sql, const TDBParameters& params,
+    void RunQuery(QSqlQuery& query, const QString& sql, const TDBParameters& params,
                   const TxDBParameters& blobs = {}, bool forwardOnly = false);
 
 private:
@@ -120,6 +125,7 @@ private:
     QString connectionString_;
     TDialect dialect_;
     bool inTransaction_ = false;
+    bool createIfMissing_ = false;
     int savepointSeq_ = 0;
 };
 

@@ -13,4 +13,6 @@ QString FromGbk(const QByteArray& bytes) {
     return decoder.decode(bytes);
 }
 
-int GbkLength(const QString& text) { return int(GbkBytes(text).size()); }
+int GbkLength(const QString& text) {
+    return int(GbkBytes(text).size());
+}

@@ -12,9 +12,13 @@ TPrompter* prompter = &silentPrompter;
 
 }  // namespace
 
-void SetPrompter(TPrompter* p) { prompter = p ? p : &silentPrompter; }
+void SetPrompter(TPrompter* p) {
+    prompter = p ? p : &silentPrompter;
+}
 
-TPrompter* CurrentPrompter() { return prompter; }
+TPrompter* CurrentPrompter() {
+    return prompter;
+}
 
 QString FramePromptText(TPromptKind kind, const QString& text) {
     switch (kind) {

@@ -26,16 +26,16 @@ bool OpenFreshTestDatabase(TDatabase& db, bool withDemo = false);
 // Records every prompt and answers from a script (default answer when the script is empty).
 class PromptRecorder : public TPrompter {
 public:
-    PromptRecorder();  // installs itself
+    PromptRecorder();            // installs itself
     ~PromptRecorder() override;  // restores the silent default
     bool Ask(TPromptKind kind, const QString& text) override;
 
     QList<QPair<TPromptKind, QString>> Prompts;
-    QList<bool> Answers;         // answered first to last
+    QList<bool> Answers;  // answered first to last
     bool DefaultAnswer = true;
 
-    QStringList Texts() const;    // the texts shown, in order
-    QString Last() const;         // the last text, empty when none
+    QStringList Texts() const;  // the texts shown, in order
+    QString Last() const;       // the last text, empty when none
     void Clear() { Prompts.clear(); }
 };
 
@@ -43,11 +43,11 @@ public:
 // settings so tests never touch the user's files.
 void PrepareTestEnvironment();
 
-#define LUMORA_TEST_MAIN(TestObject)                      \
-    int main(int argc, char** argv) {                     \
-        PrepareTestEnvironment();                         \
-        QCoreApplication app(argc, argv);                 \
-        TestObject tc;                                    \
-        QTEST_SET_MAIN_SOURCE_PATH                        \
-        return QTest::qExec(&tc, argc, argv);             \
+#define LUMORA_TEST_MAIN(TestObject)          \
+    int main(int argc, char** argv) {         \
+        PrepareTestEnvironment();             \
+        QCoreApplication app(argc, argv);     \
+        TestObject tc;                        \
+        QTEST_SET_MAIN_SOURCE_PATH            \
+        return QTest::qExec(&tc, argc, argv); \
     }
