@@ -42,6 +42,7 @@ class DatabaseTest : public QObject {
 private slots:
     void connectFailureShowsProviderMessage();
     void providerAndDataSource();
+    void serverPortComesFromAlias();
     void execSqlCountsRows();
     void failingStatementCarriesSqlText();
     void missingParameterIsNamed();
@@ -82,6 +83,25 @@ void DatabaseTest::providerAndDataSource() {
         QCOMPARE(db.GetDataSource(), QStringLiteral("127.0.0.1"));
     else
         QVERIFY(db.GetDataSource().endsWith(QStringLiteral(".db")));
+}
+
+void DatabaseTest::serverPortComesFromAlias() {
+    if (TestBackend() != TBackend::PostgreSQL)
+        QSKIP("server aliases route PostgreSQL connections");
+    TDatabase db(QStringLiteral("t_alias"));
+    QVERIFY(OpenEmptyTestDatabase(db));
+    const QString cs = db.ConnectionString();
+    const QString port = ConnStr::Value(cs, "Port");
+    QString withoutPort = cs;
+    withoutPort.remove(QStringLiteral("Port=") + port + QLatin1Char(';'));
+    QVERIFY(ConnStr::Value(withoutPort, "Port").isEmpty());
+    TDatabase other(QStringLiteral("t_alias2"));
+    QVERIFY(ServerAlias::Write("127.0.0.1", "DBMSSOCN,127.0.0.1," + port, false));
+    QVERIFY(other.TryConnect(withoutPort, nullptr));
+    QVERIFY(ServerAlias::Write("127.0.0.1", QString(), true));
+    QString error;
+    if (port != QLatin1String("5432"))
+        QVERIFY(!other.TryConnect(withoutPort, &error));
 }
 
 void DatabaseTest::execSqlCountsRows() {

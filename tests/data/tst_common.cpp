@@ -3,6 +3,7 @@
 #include "data/ConnectionString.h"
 #include "data/Dialect.h"
 #include "data/Gbk.h"
+#include "data/ServerAlias.h"
 #include "data/qzLib.h"
 #include "support/TestSupport.h"
 
@@ -24,6 +25,7 @@ private slots:
     void parameterNames();
     void quoteAndLiterals();
     void gbkLength();
+    void serverAlias();
 };
 
 void CommonTest::amountInWords_data() {
@@ -208,6 +210,18 @@ void CommonTest::quoteAndLiterals() {
 void CommonTest::gbkLength() {
     QCOMPARE(GbkLength(QStringLiteral("宋体ab")), 6);
     QCOMPARE(FromGbk(GbkBytes(QStringLiteral("仓库"))), QStringLiteral("仓库"));
+}
+
+void CommonTest::serverAlias() {
+    QVERIFY(ServerAlias::Write("db.local", "DBMSSOCN,db.local,5433", false));
+    QCOMPARE(ServerAlias::Read("db.local"), QStringLiteral("DBMSSOCN,db.local,5433"));
+    QCOMPARE(ServerAlias::Port("db.local"), 5433);
+    QVERIFY(ServerAlias::Write("db\\inst", "DBMSSOCN,db", false));
+    QCOMPARE(ServerAlias::Port("db\\inst"), 0);
+    QVERIFY(ServerAlias::Write("db.local", QString(), true));
+    QCOMPARE(ServerAlias::Read("db.local"), QString());
+    QCOMPARE(ServerAlias::Port("db.local"), 0);
+    QCOMPARE(ServerAlias::Read("db\\inst"), QStringLiteral("DBMSSOCN,db"));
 }
 
 LUMORA_TEST_MAIN(CommonTest)
