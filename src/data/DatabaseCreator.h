@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TDatabase;
 
@@ -14,5 +15,9 @@ bool HasTables(TDatabase& db);
 // demo company, in one transaction. Refuses (false, *error set) a database that already has
 // tables; a failing statement throws EDatabaseError after rolling back.
 bool Create(TDatabase& db, bool withDemo, QString* error);
+
+// The statements of an SQL script: split at semicolons outside quotes, "--" comments dropped,
+// blank statements skipped.
+QStringList SplitStatements(const QString& script);
 
 }  // namespace DatabaseCreator
