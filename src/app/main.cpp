@@ -1,0 +1,66 @@
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+
+#include "data/Database.h"
+#include "data/Prompt.h"
+#include "shell/AppIdentity.h"
+#include "shell/ConnectionLoop.h"
+#include "shell/RegionalFormats.h"
+#include "shell/ui/DBConfigFrm.h"
+#include "shell/ui/MessageBoxPrompter.h"
+#include "shell/ui/PlainMainFrm.h"
+#include "shell/ui/SplashFrm.h"
+
+namespace {
+
+// Without a CJK font every Chinese character is a box.
+void UseChineseFont() {
+    const QString family = QStringLiteral("WenQuanYi Micro Hei");
+    if (QFontDatabase::families().contains(family))
+        QApplication::setFont(QFont(family, 9));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    RegionalFormats::Apply();
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lumora"));
+    QApplication::setApplicationDisplayName(AppTitle);
+    UseChineseFont();
+    TMessageBoxPrompter prompter;
+    SetPrompter(&prompter);
+    QApplication::processEvents();
+
+    ApplyPublishMark();
+
+    auto* splash = new TSplashFrm;
+    splash->show();
+    splash->ShowHint(QStringLiteral("正在连接数据库,请稍候..."));
+
+    bool connected = false;
+    {
+        TDBConfigFrm dialog;
+        connected = ConnectDatabase(AppDatabase(), dialog);
+    }
+    if (!connected) {
+        delete splash;
+        SetPrompter(nullptr);
+        return 0;
+    }
+
+    splash->ShowHint(QStringLiteral("正在初始化程序,请稍候..."));
+
+    splash->ShowHint(QStringLiteral("正在创建主界面,请稍候..."));
+    TPlainMainFrm mainWindow(AppDatabase());
+
+    splash->ShowHint(QStringLiteral("装载完成! 开始登陆系统..."));
+    delete splash;
+
+    mainWindow.showMaximized();
+    const int rc = QApplication::exec();
+    SetPrompter(nullptr);
+    return rc;
+}
