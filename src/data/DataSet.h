@@ -14,6 +14,7 @@ enum class TFieldKind { Integer, Float, DateTime, Boolean, Text, Memo, Binary };
 
 class TDataSet;
 class TColumnStore;
+class TFilterProgram;
 
 // A declared field of a set: name, kind, caption, visibility, size and display width, and
 // typed access to its value in the current row. A database Null reads as 0 or empty text.
@@ -25,11 +26,15 @@ public:
     int Index() const { return index_; }
     const QString& FieldName() const { return name_; }
     TFieldKind Kind() const { return kind_; }
+    // A calculated field is not read from query results; the set's calculation handler fills
+    // it (see TDataSet::SetOnCalcFields).
+    bool Calculated() const { return calculated_; }
 
     QString DisplayLabel;  // caption shown by grids ("组|列" for a two-level caption)
     bool Visible = true;
-    int Size = 0;          // text size; 0 = default
-    int DisplayWidth = 0;  // in characters; 0 = default
+    int Size = 0;           // text size; 0 = default
+    int DisplayWidth = 0;   // in characters; 0 = default
+    QString DisplayFormat;  // number format for display ("0.00" for amounts); empty = plain
 
     // Value in the current row (an empty set reads as Null).
     bool IsNull() const;
@@ -54,10 +59,12 @@ public:
     QString StringAt(int viewRow) const;
 
 private:
+    friend class TDataSet;
     TDataSet* owner_;
     int index_;
     QString name_;
     TFieldKind kind_;
+    bool calculated_ = false;
 };
 
 using TCalcProgressEvent = std::function<void(int total, int current)>;
@@ -73,8 +80,16 @@ public:
     ~TDataSet() override;
 
     // Fields. Names are matched without regard to case.
+    // A second field of the same name (without regard to case) throws std::invalid_argument.
     TField* CreateField(TFieldKind kind, const QString& name, bool visible = true,
                         const QString& caption = QString());
+    // A field filled by the calculation handler, not by query results (amount in words, a
+    // name looked up from another set).
+    TField* CreateCalcField(TFieldKind kind, const QString& name, bool visible = true,
+                            const QString& caption = QString());
+    // Called for each row after rows are loaded (EndLoad) and for a row when it is posted; it
+    // reads the row's fields and writes the calculated ones, which does not start an edit.
+    void SetOnCalcFields(std::function<void(TDataSet&)> handler);
     int FieldCount() const { return int(fields_.size()); }
     TField* Field(int index) const { return fields_[size_t(index)].get(); }
     TField* FindField(const QString& name) const;
@@ -115,9 +130,14 @@ public:
     void EmptyTable();  // removes every row, keeps the fields and the open state
     bool Editing() const { return editing_; }
     bool Inserting() const { return inserting_; }
+    // When the current row is being edited or inserted, asks bound editors to write their
+    // pending text into it (ApplyEditsRequested); the row is not posted.
+    void ApplyEdits();
 
     // Client-side sort: field names separated by ";" or ",", each optionally followed by
-    // " desc" (as in "Code desc;Name"). Empty text restores the load order.
+    // " desc" or " asc" (as in "Code desc;Name" or "Code ASC,Name DESC "). Empty text restores
+    // the load order. The sort is stable; Nulls come first in ascending order; texts sort by
+    // Chinese collation. An unknown field throws std::invalid_argument.
     void SetSort(const QString& sortText);
     QString Sort() const { return sortText_; }
 
@@ -151,19 +171,40 @@ public:
     qint64 RowBytes() const;
 
 signals:
-    void DataChanged();     // rows were added, removed, resorted or refiltered
+    void DataChanged();  // rows were added, removed, resorted or refiltered
     void RowChanged(int viewRow);
     void CurrentChanged(int viewRow);
+    void ApplyEditsRequested();
 
 protected:
-    // Called with the raw value of a field about to be written; descendants may convert.
+    // Called after a field of the current row was written by SetValue.
     virtual void FieldChanged(TField*) {}
+    // Changes the kind of a field, converting the values it holds (for result columns whose
+    // type the driver could only guess from the first row).
+    void ConvertField(TField* field, TFieldKind kind);
 
 private:
     friend class TField;
+    struct SortKey {
+        int column;
+        bool descending;
+    };
     int RawRow(int viewRow) const;
+    int CurrentRaw() const;
     void RebuildView();
+    void SortView();
+    std::vector<SortKey> ParseSort(const QString& sortText) const;
+    bool RowPasses(int raw) const;
+    void PlaceEditedRow();
+    void CheckBrowse();
+    void SetCurrent(int viewRow);
     void Changed();
+    void RowUpdated();
+    void RunCalc(int raw);
+    void RemoveRaw(int viewRow);
+    TField* AddFieldObject(TFieldKind kind, const QString& name, bool visible,
+                           const QString& caption, bool calculated);
+    void WriteField(TField* field, const QVariant& value);
 
     std::vector<std::unique_ptr<TField>> fields_;
     std::unique_ptr<TColumnStore> store_;
@@ -178,5 +219,12 @@ private:
     QString filterText_;
     bool filtered_ = false;
     int disabled_ = 0;
-    std::shared_ptr<void> filterProgram_;
+    bool changedWhileDisabled_ = false;
+    std::shared_ptr<TFilterProgram> filterProgram_;
+    std::vector<SortKey> sortKeys_;
+    std::vector<QVariant> editBackup_;  // the row's values when the edit began
+    int appendedFrom_ = -1;             // current row before Append, for Cancel
+    int loadRaw_ = -1;                  // row being calculated
+    int loadFrom_ = -1;                 // first row appended by AppendRow since EndLoad
+    std::function<void(TDataSet&)> onCalc_;
 };
