@@ -48,6 +48,7 @@ private slots:
     void missingParameterIsNamed();
     void parametersRoundTrip();
     void businessDatesCompareWithLiterals();
+    void blobsRoundTrip();
     void bracketsAndLikeOnBothBackends();
     void foreignKeysAreEnforced();
     void transactions();
@@ -205,6 +206,22 @@ void DatabaseTest::businessDatesCompareWithLiterals() {
         QStringLiteral("select Id from item where BizDate>=%1 and BizDate<=%2 order by Id")
             .arg(db.DateLiteral(QDate(2013, 1, 15)), db.DateLiteral(QDate(2013, 1, 15)));
     QCOMPARE(Column(db, sql), QVariantList({2, 3}));
+}
+
+void DatabaseTest::blobsRoundTrip() {
+    TDatabase db(QStringLiteral("t_blob"));
+    QVERIFY(OpenEmptyTestDatabase(db));
+    db.Execute(QStringLiteral("create table report (Id integer primary key, Fr3File %1)")
+                   .arg(db.IsServer() ? "bytea" : "BLOB"));
+    QByteArray bytes;
+    for (int i = 0; i < 70000; ++i)
+        bytes.append(char(i * 7 % 256));
+    db.Execute("insert into report(Id, Fr3File) values (:Id, :Fr3File)", {DBParam("Id", 1)},
+               {TxDBParameter{"Fr3File", bytes}});
+    QCOMPARE(db.ExecSql("update report set Fr3File=:Fr3File where Id=:Id", {DBParam("Id", 1)},
+                        {TxDBParameter{"Fr3File", bytes + "end"}}),
+             1);
+    QCOMPARE(Column(db, "select Fr3File from report").value(0).toByteArray(), bytes + "end");
 }
 
 void DatabaseTest::bracketsAndLikeOnBothBackends() {
