@@ -59,6 +59,7 @@ int main(int argc, char* argv[]) {
     splash->ShowHint(QStringLiteral("装载完成! 开始登陆系统..."));
     delete splash;
 
+    mainWindow.resize(1024, 700);  // the size it keeps where no window manager maximises it
     mainWindow.showMaximized();
     const int rc = QApplication::exec();
     SetPrompter(nullptr);
