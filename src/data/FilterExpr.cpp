@@ -61,12 +61,12 @@ Tri Of(bool b) {
 bool LikeMatch(QStringView s, QStringView p) {
     qsizetype si = 0, pi = 0, star = -1, mark = 0;
     while (si < s.size()) {
-        if (pi < p.size() && (p[pi] == QLatin1Char('_') || p[pi] == s[si])) {
-            ++si;
-            ++pi;
-        } else if (pi < p.size() && p[pi] == QLatin1Char('%')) {
+        if (pi < p.size() && p[pi] == QLatin1Char('%')) {
             star = pi++;
             mark = si;
+        } else if (pi < p.size() && (p[pi] == QLatin1Char('_') || p[pi] == s[si])) {
+            ++si;
+            ++pi;
         } else if (star >= 0) {
             pi = star + 1;
             si = ++mark;
