@@ -90,6 +90,8 @@ TDBConfigFrm::TDBConfigFrm(QWidget* parent)
     btnBrowse1_ = new QPushButton(QStringLiteral("..."), file);
     btnBrowse1_->setObjectName(QStringLiteral("btnBrowse1"));
     btnBrowse1_->setAutoDefault(false);
+    btnBrowse1_->setFixedWidth(btnBrowse1_->fontMetrics().horizontalAdvance(QStringLiteral("...")) +
+                               16);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(edtFile1_, 1);
     fileRow->addWidget(btnBrowse1_);
