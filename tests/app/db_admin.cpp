@@ -1,5 +1,9 @@
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QtTest/QTest>
 
 #include "data/ConnectionString.h"
@@ -8,36 +12,59 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
+struct TRun {
+    int Status = -1;
+    QString Out;
+    QString Err;
 };
 
-Run Admin(const QStringList& args) {
-    QProcess p;
-    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumora-admin"), args);
-    Run r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+// Tests and programs are built into the same folder.
+QString AdminProgram() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/lumora-admin");
 }
 
-// The command-line form of a new, empty test database.
-QString NewDatabaseUrl(QString* connectionString) {
+TRun RunAdmin(const QStringList& arguments) {
+    QProcess p;
+    p.start(AdminProgram(), arguments);
+    TRun run;
+    if (!p.waitForStarted() || !p.waitForFinished(120000))
+        return run;
+    run.Status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.Out = QString::fromUtf8(p.readAllStandardOutput());
+    run.Err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+// The command-line form of a new test database; for SQLite a path where no file is yet.
+QString NewDatabaseUrl() {
     QString error;
     const QString cs = NewTestConnectionString(&error);
-    *connectionString = cs;
-    if (cs.isEmpty())
+    if (cs.isEmpty()) {
+        QTest::qFail(qPrintable(error), __FILE__, __LINE__);
         return QString();
-    if (TestBackend() == TBackend::SQLite)
-        return "sqlite:" + ConnStr::Value(cs, "Data Source");
-    return QStringLiteral("postgresql://%1@%2:%3/%4")
-        .arg(ConnStr::Value(cs, "User ID"), ConnStr::Value(cs, "Data Source"),
-             ConnStr::Value(cs, "Port"), ConnStr::Value(cs, "Initial Catalog"));
+    }
+    const QString source = ConnStr::Value(cs, QStringLiteral("Data Source"));
+    if (TestBackend() == TBackend::SQLite) {
+        QFile::remove(source);
+        return QStringLiteral("sqlite:") + source;
+    }
+    return QStringLiteral("postgresql://%1:%2@%3:%4/%5")
+        .arg(ConnStr::Value(cs, QStringLiteral("User ID")),
+             ConnStr::Value(cs, QStringLiteral("Password")), source,
+             ConnStr::Value(cs, QStringLiteral("Port")),
+             ConnStr::Value(cs, QStringLiteral("Initial Catalog")));
+}
+
+bool Connect(TDatabase& db, const QString& url) {
+    QString error;
+    const QString cs = ConnStr::FromUrl(url, &error);
+    return !cs.isEmpty() && db.TryConnect(cs, &error);
+}
+
+int Count(TDatabase& db, const QString& table) {
+    QSqlQuery q = db.NewQuery();
+    db.RunQuery(q, QStringLiteral("select count(*) from ") + table, {}, {}, true);
+    return q.next() ? q.value(0).toInt() : -1;
 }
 
 }  // namespace
@@ -45,65 +72,125 @@ QString NewDatabaseUrl(QString* connectionString) {
 class AdminTest : public QObject {
     Q_OBJECT
 private slots:
-    void helpAndBadArguments_data();
-    void helpAndBadArguments();
-    void initThenCheck();
-    void checkNamesAMissingColumn();
+    void initTestCase();
+    void usage_data();
+    void usage();
+    void initWithDemoThenCheck();
+    void initWithoutDemo();
+    void initRefusesDatabaseWithTables();
+    void badConnection_data();
+    void badConnection();
+    void checkNamesMissingColumn();
 };
 
-void AdminTest::helpAndBadArguments_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("help") << QStringList{"--help"} << 0;
-    QTest::newRow("no command") << QStringList{} << 1;
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1;
-    QTest::newRow("bad connection") << QStringList{"check-db", "mysql://x/y"} << 1;
-    QTest::newRow("missing connection") << QStringList{"init-db", "--demo"} << 1;
-    QTest::newRow("missing file") << QStringList{"check-db", "sqlite:/nonexistent/x.db"} << 1;
+void AdminTest::initTestCase() {
+    QVERIFY2(QFileInfo(AdminProgram()).isExecutable(),
+             qPrintable(AdminProgram() + QStringLiteral(" is missing: build lumora-admin first")));
 }
 
-void AdminTest::helpAndBadArguments() {
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    const Run r = Admin(args);
-    QCOMPARE(r.exitCode, exitCode);
-    if (exitCode == 0)
-        QVERIFY(r.out.contains("init-db") && r.out.contains("check-db"));
-    else
-        QVERIFY2(!r.err.trimmed().isEmpty(), "an error must say what is wrong on stderr");
+void AdminTest::usage_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("shown");  // text of stdout (status 0) or stderr (status 1)
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "check-db CONNECTION";
+    QTest::newRow("command --help") << QStringList{"init-db", "--help"} << 0 << "--demo";
+    QTest::newRow("nothing") << QStringList{} << 1 << "init-db";
+    QTest::newRow("unknown command") << QStringList{"drop-db", "sqlite:x.db"} << 1 << "drop-db";
+    QTest::newRow("unknown option")
+        << QStringList{"check-db", "--demo", "sqlite:x.db"} << 1 << "--demo";
+    QTest::newRow("missing argument") << QStringList{"check-db"} << 1 << "check-db CONNECTION";
+    QTest::newRow("too many arguments")
+        << QStringList{"init-db", "sqlite:a.db", "sqlite:b.db"} << 1 << "init-db";
 }
 
-void AdminTest::initThenCheck() {
-    QString cs;
-    const QString url = NewDatabaseUrl(&cs);
-    QVERIFY(!url.isEmpty());
-    Run r = Admin({"init-db", "--demo", url});
-    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-    r = Admin({"check-db", url});
-    QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
-    // A database with tables is refused, and left as it was.
-    r = Admin({"init-db", url});
-    QCOMPARE(r.exitCode, 1);
-    QVERIFY(!r.err.trimmed().isEmpty());
-    TDatabase db(QStringLiteral("admin_check"));
-    QVERIFY(db.TryConnect(cs, nullptr));
-    QSqlQuery q = db.NewQuery();
-    db.RunQuery(q, "select count(*) from putin", {}, {}, true);
-    QVERIFY(q.next() && q.value(0).toInt() > 0);
+void AdminTest::usage() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, shown);
+    const TRun run = RunAdmin(arguments);
+    QCOMPARE(run.Status, status);
+    QVERIFY2((status == 0 ? run.Out : run.Err).contains(shown), qPrintable(run.Out + run.Err));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("x.db")));
 }
 
-void AdminTest::checkNamesAMissingColumn() {
-    QString cs;
-    const QString url = NewDatabaseUrl(&cs);
-    QVERIFY(Admin({"init-db", url}).exitCode == 0);
+void AdminTest::initWithDemoThenCheck() {
+    const QString url = NewDatabaseUrl();
+    TRun run = RunAdmin({"init-db", "--demo", url});
+    QVERIFY2(run.Status == 0, qPrintable(run.Err));
+    run = RunAdmin({"check-db", url});
+    QVERIFY2(run.Status == 0, qPrintable(run.Out + run.Err));
+    TDatabase db(QStringLiteral("admin_demo"));
+    QVERIFY(Connect(db, url));
+    QVERIFY(Count(db, QStringLiteral("ware")) > 0);
+    QVERIFY(Count(db, QStringLiteral("putin")) > 0);
+}
+
+void AdminTest::initWithoutDemo() {
+    const QString url = NewDatabaseUrl();
+    const TRun run = RunAdmin({"init-db", url});
+    QVERIFY2(run.Status == 0, qPrintable(run.Err));
+    TDatabase db(QStringLiteral("admin_plain"));
+    QVERIFY(Connect(db, url));
+    QCOMPARE(Count(db, QStringLiteral("ware")), 0);
+    QCOMPARE(Count(db, QStringLiteral("operator")), 1);
+}
+
+void AdminTest::initRefusesDatabaseWithTables() {
+    const QString url = NewDatabaseUrl();
+    QCOMPARE(RunAdmin({"init-db", "--demo", url}).Status, 0);
+    const TRun again = RunAdmin({"init-db", url});
+    QCOMPARE(again.Status, 1);
+    QVERIFY(!again.Err.trimmed().isEmpty());
+    // The database is left as it was, demo included.
+    QCOMPARE(RunAdmin({"check-db", url}).Status, 0);
+    TDatabase db(QStringLiteral("admin_twice"));
+    QVERIFY(Connect(db, url));
+    QVERIFY(Count(db, QStringLiteral("ware")) > 0);
+}
+
+void AdminTest::badConnection_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("connection");
+    for (const char* command : {"init-db", "check-db"}) {
+        const QByteArray c(command);
+        QTest::newRow(c + " unknown form") << command << "mysql://u@h/db";
+        QTest::newRow(c + " sqlite without path") << command << "sqlite:";
+        QTest::newRow(c + " postgresql without database") << command << "postgresql://u@h:5432";
+        QTest::newRow(c + " sqlite in a missing folder")
+            << command << "sqlite:/nonexistent-lumora-dir/x.db";
+        QTest::newRow(c + " server not listening") << command << "postgresql://u:p@127.0.0.1:1/x";
+    }
+    QTest::newRow("check-db missing sqlite file")
+        << "check-db"
+        << QStringLiteral("sqlite:%1/lumora-missing-%2.db")
+               .arg(QDir::tempPath())
+               .arg(QCoreApplication::applicationPid());
+}
+
+void AdminTest::badConnection() {
+    QFETCH(QString, command);
+    QFETCH(QString, connection);
+    const TRun run = RunAdmin({command, connection});
+    QCOMPARE(run.Status, 1);
+    QVERIFY(!run.Err.trimmed().isEmpty());
+    if (connection.startsWith(QLatin1String("sqlite:")) && connection.size() > 7)
+        QVERIFY(!QFileInfo::exists(connection.mid(7)));  // nothing left behind
+}
+
+void AdminTest::checkNamesMissingColumn() {
+    const QString url = NewDatabaseUrl();
+    QCOMPARE(RunAdmin({"init-db", url}).Status, 0);
     {
         TDatabase db(QStringLiteral("admin_drop"));
-        QVERIFY(db.TryConnect(cs, nullptr));
-        db.Execute("alter table ware drop column Brand");
+        QVERIFY(Connect(db, url));
+        db.Execute(QStringLiteral("alter table client drop column Email"));
     }
-    const Run r = Admin({"check-db", url});
-    QCOMPARE(r.exitCode, 1);
-    QVERIFY2((r.out + r.err).contains("brand", Qt::CaseInsensitive), qPrintable(r.out + r.err));
+    const TRun run = RunAdmin({"check-db", url});
+    QCOMPARE(run.Status, 1);
+    QVERIFY2(
+        run.Out.contains(QStringLiteral("client")) && run.Out.contains(QStringLiteral("Email")),
+        qPrintable(run.Out));
+    QVERIFY(!run.Err.trimmed().isEmpty());
 }
 
 LUMORA_TEST_MAIN(AdminTest)
