@@ -241,6 +241,13 @@ void DBConfigTest::enterMovesToTheNextControl() {
     QCOMPARE(QApplication::focusWidget(), port);
     QVERIFY(dlg.isVisible());  // Enter did not press OK
     QVERIFY(!QFile::exists(CfgIniPath()));
+    // A focused button takes Enter itself.
+    auto* cancel = Child<QPushButton>(&dlg, "btnCancel1");
+    cancel->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), cancel);
+    QTest::keyClick(cancel, Qt::Key_Return);
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.result(), int(QDialog::Rejected));
 }
 
 LUMORA_UI_TEST_MAIN(DBConfigTest)

@@ -5,18 +5,7 @@
 
 #include "shell/AppIdentity.h"
 
-namespace {
-
-// The framing's "\r\n" and "\r" are line breaks on this platform.
-QString DisplayText(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-}  // namespace
-
-bool TMessageBoxPrompter::Ask(TPromptKind kind, const QString& text) {
+int TMessageBoxPrompter::Prepare(QMessageBox& box, TPromptKind kind, const QString& text) {
     QMessageBox::Icon icon = QMessageBox::Information;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton yes = QMessageBox::Ok;
@@ -28,7 +17,20 @@ bool TMessageBoxPrompter::Ask(TPromptKind kind, const QString& text) {
         buttons = QMessageBox::Yes | QMessageBox::No;
         yes = QMessageBox::Yes;
     }
-    QMessageBox box(icon, AppTitle, DisplayText(text), buttons, QApplication::activeWindow());
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setWindowTitle(AppTitle);
+    box.setIcon(icon);
+    box.setText(shown);
+    box.setTextFormat(Qt::PlainText);
+    box.setStandardButtons(buttons);
     box.setDefaultButton(yes);
+    return yes;
+}
+
+bool TMessageBoxPrompter::Ask(TPromptKind kind, const QString& text) {
+    QMessageBox box(QApplication::activeWindow());
+    const int yes = Prepare(box, kind, text);
     return box.exec() == yes;
 }
