@@ -37,6 +37,7 @@ private slots:
     void lastLoginId();
     void appBuild_data();
     void appBuild();
+    void defaultDatabaseOutsideReadOnlyFolder_data();
     void defaultDatabaseOutsideReadOnlyFolder();
 
 private:
@@ -308,18 +309,31 @@ void ConfigerTest::appBuild() {
     QCOMPARE(AppProductCode, QStringLiteral("QZCK"));
 }
 
+void ConfigerTest::defaultDatabaseOutsideReadOnlyFolder_data() {
+    QTest::addColumn<bool>("readOnly");  // else the folder is missing
+    QTest::newRow("missing folder") << false;
+    QTest::newRow("read-only folder") << true;
+}
+
 void ConfigerTest::defaultDatabaseOutsideReadOnlyFolder() {
+    QFETCH(bool, readOnly);
     const QString folder = dir_->filePath(QStringLiteral("installed"));
-    QVERIFY(QDir().mkpath(folder));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    if (QFileInfo(folder).isWritable())
-        QSKIP("running with rights that ignore folder permissions");
+    if (readOnly) {
+        QVERIFY(QDir().mkpath(folder));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (QFileInfo(folder).isWritable())
+            QSKIP("running with rights that ignore folder permissions");
+    }
     SetProgramFolder(folder);
     const QString path = DefaultDatabasePath();
     QCOMPARE(QFileInfo(path).absolutePath(),
              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QVERIFY(QFileInfo(QFileInfo(path).absolutePath()).isWritable());
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(QFileInfo(path).fileName(),
+             QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
+                 QStringLiteral(".db"));
+    if (readOnly)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 LUMORA_TEST_MAIN(ConfigerTest)
