@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
 
     bool connected = false;
     {
-        TDBConfigFrm dialog;
+        TDBConfigFrm dialog(splash);  // kept above the splash
         connected = ConnectDatabase(AppDatabase(), dialog);
     }
     if (!connected) {
