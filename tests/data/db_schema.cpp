@@ -62,6 +62,11 @@ private slots:
     void captionRows_data();
     void captionRows();
 
+    void bracketedNames_data();
+    void bracketedNames();
+    void valueColumnKeepsWhatIsWritten_data();
+    void valueColumnKeepsWhatIsWritten();
+
     void demoStockNeverNegative();
     void demoTotalsAddUp_data();
     void demoTotalsAddUp();
@@ -221,6 +226,60 @@ void SchemaTest::captionRows() {
                 {DBParam(QStringLiteral("KeyId1"), keyId)});
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString(), caption);
+}
+
+void SchemaTest::bracketedNames_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::newRow("operator") << "select LoginId,Password,Name,Contact,[Note],Rights from "
+                                 "[operator] where LoginId='sa'";
+    QTest::newRow("password") << "update operator set [Password]='' where LoginId='sa'";
+    QTest::newRow("options") << "update options set [Label]=[Label], [List]=[List] where [Key]=1";
+    QTest::newRow("keyvalue") << "select [Value] from [keyvalue] where [KeyId]=10";
+    QTest::newRow("backup") << "update [backup] set TypeId=0, BackDir=''";
+    QTest::newRow("describe") << "select [Describe] from department";
+    QTest::newRow("mixed case") << "select * from Company";
+    QTest::newRow("ware class") << "select w.*, c.Code as CataCode from (Ware w left join "
+                                   "wareclass c on w.ClassId=c.Id)";
+}
+
+void SchemaTest::bracketedNames() {
+    QFETCH(QString, sql);
+    QSqlQuery q = install_->NewQuery();
+    install_->RunQuery(q, sql, {}, {}, true);
+    if (q.isSelect())
+        QVERIFY(q.next() || !sql.contains(QLatin1String("where")));
+}
+
+void SchemaTest::valueColumnKeepsWhatIsWritten_data() {
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("asText");
+    QTest::addColumn<int>("asInt");
+    QTest::addColumn<bool>("asBool");
+    QTest::newRow("text") << QVariant(QStringLiteral("品名")) << "品名" << -1 << true;
+    QTest::newRow("integer") << QVariant(15) << "15" << 15 << true;
+    QTest::newRow("zero") << QVariant(0) << "0" << 0 << false;
+    QTest::newRow("true") << QVariant(true) << QString() << -1 << true;
+    QTest::newRow("false") << QVariant(false) << QString() << -1 << false;
+}
+
+void SchemaTest::valueColumnKeepsWhatIsWritten() {
+    QFETCH(QVariant, value);
+    QFETCH(QString, asText);
+    QFETCH(int, asInt);
+    QFETCH(bool, asBool);
+    TDatabase& db = *install_;
+    db.Execute(QStringLiteral("delete from keyvalue where KeyId=900"));
+    db.Execute(QStringLiteral("insert into keyvalue(KeyId, [Value]) values (:KeyId, :Value)"),
+               {DBParam(QStringLiteral("KeyId"), 900), DBParam(QStringLiteral("Value"), value)});
+    const QVariant stored = Scalar(db, "select [Value] from [keyvalue] where [KeyId]=900");
+    if (!asText.isNull())
+        QCOMPARE(stored.toString(), asText);
+    if (asInt >= 0) {
+        bool ok = false;
+        QCOMPARE(stored.toInt(&ok), asInt);
+        QVERIFY(ok);
+    }
+    QCOMPARE(stored.toBool(), asBool);
 }
 
 void SchemaTest::demoStockNeverNegative() {
