@@ -110,7 +110,10 @@ bool TDatabase::Open(QString* error) {
             return false;
         }
         QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) {
+        // Opening does not read the file; a file that is not a database must fail here, not
+        // at the first statement.
+        if (!q.exec(QStringLiteral("select count(*) from sqlite_master")) ||
+            !q.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) {
             *error = ProviderMessage(q.lastError());
             return false;
         }

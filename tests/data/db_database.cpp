@@ -1,4 +1,7 @@
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <atomic>
 #include <set>
@@ -71,6 +74,20 @@ void DatabaseTest::connectFailureShowsProviderMessage() {
              qPrintable(rec.Last()));
     QVERIFY(rec.Last().size() > 20);  // the provider's own words follow
     QVERIFY(!db.Connect(QString()));
+    if (TestBackend() == TBackend::SQLite) {
+        // A file that is not a database fails at once and is left as it was.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("notes.db");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray text = QByteArray("plain text, not a database\n").repeated(200);
+        f.write(text);
+        f.close();
+        rec.Clear();
+        QVERIFY(!db.Connect(ConnStr::SQLite(path)));
+        QCOMPARE(rec.Prompts.size(), 1);
+        QCOMPARE(QFileInfo(path).size(), qint64(text.size()));
+    }
 }
 
 void DatabaseTest::providerAndDataSource() {
