@@ -27,6 +27,11 @@ QDateTime ParseDateTime(const QString& text);
 // Julian day count, taken as wall-clock time (no zone, so no daylight-saving gaps).
 qint64 StampOf(const QDateTime& dt);
 QDateTime DateTimeOfStamp(qint64 stamp);
+QDate DateOfStamp(qint64 stamp);
+// The stamp of a value convertible to a date-time (as ToKind reads it), without building a
+// QDateTime where it can be helped (local-time date-times are slow to make); false for Null
+// and for what is not a date.
+bool ToStamp(const QVariant& value, qint64* stamp);
 
 // The display text of a canonical value of the kind: numbers in their shortest form, a date
 // as yyyy-MM-dd (with hh:mm:ss when it has a time of day), booleans as True/False.
