@@ -1,5 +1,6 @@
 #include "data/QuerySet.h"
 
+#include <QRegularExpression>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -142,7 +143,28 @@ void TDbSet::Load(QSqlQuery& query) {
         }
         AppendRow(row.data(), n);
     }
+    if (autoFields_ && db_->Backend() == TBackend::SQLite)
+        for (int f = 0; f < n; ++f)
+            if (Field(f)->Kind() == TFieldKind::Text && HoldsOnlyDates(*Field(f)))
+                ConvertField(Field(f), TFieldKind::DateTime);
     EndLoad();
+}
+
+// SQLite keeps dates as texts and reports a date column as text; a column whose every value
+// is a date text is read as dates, as PostgreSQL reports it.
+bool TDbSet::HoldsOnlyDates(const TField& field) const {
+    static const QRegularExpression dateText(
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}([ T]\\d{2}:\\d{2}(:\\d{2}(\\.\\d{1,3})?)?)?$"));
+    bool any = false;
+    for (int v = 0; v < RecordCount(); ++v) {
+        if (IsNullAt(v, field.Index()))
+            continue;
+        const QString text = field.StringAt(v);
+        if (!dateText.match(text).hasMatch() || !FieldValue::ParseDateTime(text).isValid())
+            return false;
+        any = true;
+    }
+    return any;
 }
 
 int TDbSet::Reopen() {

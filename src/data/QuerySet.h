@@ -49,6 +49,7 @@ protected:
 private:
     void Load(QSqlQuery& query);
     void CreateFieldsFrom(const QSqlRecord& record);
+    bool HoldsOnlyDates(const TField& field) const;
 
     TDatabase* db_;
     QString sql_;

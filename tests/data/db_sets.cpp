@@ -44,6 +44,7 @@ private slots:
     void missingDeclaredFieldNamed();
     void undeclaredFieldsFollowEachStatement();
     void columnTypeTakenFromValues();
+    void undeclaredDateColumnsReadAsDates();
     void conditionWithQuoteFindsRowInjectsNothing_data();
     void conditionWithQuoteFindsRowInjectsNothing();
     void reopen();
@@ -262,6 +263,29 @@ void SetsTest::columnTypeTakenFromValues() {
     QCOMPARE(rs.OpenSql(QStringLiteral("select 1 as S union all select 2.5")), 2);
     QCOMPARE(rs.Field(0)->FloatAt(0), 1.0);
     QCOMPARE(rs.Field(0)->FloatAt(1), 2.5);
+}
+
+// Fields made from the result columns have the same kinds on both back ends, though SQLite
+// reports a date column as text.
+void SetsTest::undeclaredDateColumnsReadAsDates() {
+    const QDateTime moment(QDate(2013, 1, 5), QTime(10, 20, 30));
+    db_->ExecSql(
+        QStringLiteral("insert into item(Id, D, DT, T) values(1, :D, :DT, :T)"),
+        {DBParam(QStringLiteral("D"), QDate(2013, 1, 5)), DBParam(QStringLiteral("DT"), moment),
+         DBParam(QStringLiteral("T"), QStringLiteral("2013-01-05"))});
+    db_->ExecSql(QStringLiteral("insert into item(Id, T) values(2, 'not a date')"));
+    TRecordSet rs(db_);
+    QCOMPARE(rs.OpenSql(QStringLiteral("select D, DT, T from item order by Id")), 2);
+    QCOMPARE(rs.Field(0)->Kind(), TFieldKind::DateTime);
+    QCOMPARE(rs.Field(1)->Kind(), TFieldKind::DateTime);
+    QCOMPARE(rs.Field(0)->AsDate(), QDate(2013, 1, 5));
+    QCOMPARE(rs.Field(1)->AsDateTime(), moment);
+    QVERIFY(rs.IsNullAt(1, 0));
+    // A text column keeps its texts when one of them is no date.
+    QCOMPARE(rs.Field(2)->Kind(), TFieldKind::Text);
+    QCOMPARE(rs.Field(2)->StringAt(1), QStringLiteral("not a date"));
+    ApplyFilter(rs, QStringLiteral("DT >= '2013-01-05' and DT < '2013-01-06'"));
+    QCOMPARE(rs.RecordCount(), 1);
 }
 
 void SetsTest::conditionWithQuoteFindsRowInjectsNothing_data() {
