@@ -287,6 +287,13 @@ void TColumnStore::Set(int col, int raw, const QVariant& v) {
     ++version_;
 }
 
+void TColumnStore::SetStamp(int col, int raw, qint64 stamp) {
+    Column& c = columns_[size_t(col)];
+    c.i64[size_t(raw)] = stamp;
+    SetBit(c.nulls, raw, false);
+    ++version_;
+}
+
 double TColumnStore::Number(int col, int raw) const {
     const Column& c = columns_[size_t(col)];
     switch (c.kind) {

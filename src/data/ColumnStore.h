@@ -38,6 +38,7 @@ public:
     // Stores a canonical value of the column's kind; an invalid QVariant stores Null.
     void Set(int col, int raw, const QVariant& canonical);
     void SetNull(int col, int raw);
+    void SetStamp(int col, int raw, qint64 stamp);  // a date-time column
 
     // Typed reads for loops; the value of a Null cell is 0 / empty.
     qint64 Integer(int col, int raw) const {

@@ -122,6 +122,11 @@ QDateTime TField::AsDateTime() const {
 }
 
 QDate TField::AsDate() const {
+    const int raw = owner_->CurrentRaw();
+    if (raw < 0 || owner_->store_->IsNull(index_, raw))
+        return QDate();
+    if (kind_ == TFieldKind::DateTime)
+        return FieldValue::DateOfStamp(owner_->store_->Stamp(index_, raw));
     return AsDateTime().date();
 }
 
@@ -509,10 +514,21 @@ void TDataSet::ApplyEdits() {
         emit ApplyEditsRequested();
 }
 
+void TDataSet::StoreValue(int col, int raw, const QVariant& value) {
+    if (store_->Kind(col) == TFieldKind::DateTime) {
+        qint64 stamp;
+        if (FieldValue::ToStamp(value, &stamp))
+            store_->SetStamp(col, raw, stamp);
+        else
+            store_->SetNull(col, raw);
+        return;
+    }
+    store_->Set(col, raw, FieldValue::ToKind(value, store_->Kind(col)));
+}
+
 void TDataSet::WriteField(TField* field, const QVariant& value) {
-    const QVariant v = FieldValue::ToKind(value, field->Kind());
     if (loadRaw_ >= 0) {
-        store_->Set(field->Index(), loadRaw_, v);
+        StoreValue(field->Index(), loadRaw_, value);
         return;
     }
     if (!active_)
@@ -521,7 +537,7 @@ void TDataSet::WriteField(TField* field, const QVariant& value) {
                     .arg(field->FieldName())));
     if (!editing_)
         Edit();
-    store_->Set(field->Index(), CurrentRaw(), v);
+    StoreValue(field->Index(), CurrentRaw(), value);
     RowUpdated();
     FieldChanged(field);
 }
@@ -716,7 +732,7 @@ void TDataSet::AppendRow(const QVariant* values, int count) {
     const int n = std::min(count, FieldCount());
     for (int c = 0; c < n; ++c)
         if (values[c].isValid() && !values[c].isNull())
-            store_->Set(c, raw, FieldValue::ToKind(values[c], fields_[size_t(c)]->Kind()));
+            StoreValue(c, raw, values[c]);
     view_.push_back(raw);
 }
 

@@ -205,6 +205,7 @@ private:
     TField* AddFieldObject(TFieldKind kind, const QString& name, bool visible,
                            const QString& caption, bool calculated);
     void WriteField(TField* field, const QVariant& value);
+    void StoreValue(int col, int raw, const QVariant& value);
 
     std::vector<std::unique_ptr<TField>> fields_;
     std::unique_ptr<TColumnStore> store_;

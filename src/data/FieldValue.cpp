@@ -1,6 +1,5 @@
 #include "data/FieldValue.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 namespace FieldValue {
@@ -172,26 +171,122 @@ bool KindOfType(int id, TFieldKind* kind) {
     return true;
 }
 
-QDateTime ParseDateTime(const QString& text) {
-    static const QRegularExpression re(QStringLiteral(
-        R"(^\s*(\d{4})[-/](\d{1,2})[-/](\d{1,2})(?:[ T]+(\d{1,2}):(\d{2})(?::(\d{2})(?:\.(\d{1,3})\d*)?)?)?\s*$)"));
-    const QRegularExpressionMatch m = re.match(text);
-    if (!m.hasMatch())
-        return QDateTime();
-    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    if (!date.isValid())
-        return QDateTime();
-    QTime time(0, 0);
-    if (m.capturedLength(4) > 0) {
-        QString ms = m.captured(7);
-        while (!ms.isEmpty() && ms.size() < 3)
-            ms += QLatin1Char('0');
-        time =
-            QTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), ms.toInt());
-        if (!time.isValid())
-            return QDateTime();
+namespace {
+
+// Reads yyyy-M-d (or yyyy/M/d) with an optional hh:mm[:ss[.fraction]] after blanks or a T.
+bool ParseParts(QStringView s, QDate* date, QTime* time) {
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    auto skipBlanks = [&] {
+        while (i < n && s[i].isSpace())
+            ++i;
+    };
+    auto number = [&](int minDigits, int maxDigits, int* out) {
+        int digits = 0, v = 0;
+        while (i < n && digits < maxDigits && s[i] >= QLatin1Char('0') &&
+               s[i] <= QLatin1Char('9')) {
+            v = v * 10 + (s[i].unicode() - '0');
+            ++i;
+            ++digits;
+        }
+        *out = v;
+        return digits >= minDigits;
+    };
+    skipBlanks();
+    int y, m, d;
+    if (!number(4, 4, &y) || i >= n || (s[i] != QLatin1Char('-') && s[i] != QLatin1Char('/')))
+        return false;
+    const QChar sep = s[i++];
+    if (!number(1, 2, &m) || i >= n || s[i] != sep)
+        return false;
+    ++i;
+    if (!number(1, 2, &d))
+        return false;
+    *date = QDate(y, m, d);
+    *time = QTime(0, 0);
+    if (!date->isValid())
+        return false;
+    const qsizetype afterDate = i;
+    while (i < n && (s[i] == QLatin1Char(' ') || s[i] == QLatin1Char('T')))
+        ++i;
+    if (i > afterDate && i < n && s[i].isDigit()) {
+        int h, mi, sec = 0, ms = 0;
+        if (!number(1, 2, &h) || i >= n || s[i] != QLatin1Char(':'))
+            return false;
+        ++i;
+        if (!number(2, 2, &mi))
+            return false;
+        if (i < n && s[i] == QLatin1Char(':')) {
+            ++i;
+            if (!number(2, 2, &sec))
+                return false;
+            if (i < n && s[i] == QLatin1Char('.')) {
+                ++i;
+                int digits = 0;
+                while (i < n && s[i].isDigit()) {
+                    if (digits < 3)
+                        ms = ms * 10 + (s[i].unicode() - '0');
+                    ++digits;
+                    ++i;
+                }
+                if (digits == 0)
+                    return false;
+                for (int k = digits; k < 3; ++k)
+                    ms *= 10;
+            }
+        }
+        *time = QTime(h, mi, sec, ms);
+        if (!time->isValid())
+            return false;
     }
+    skipBlanks();
+    return i == n;
+}
+
+}  // namespace
+
+QDateTime ParseDateTime(const QString& text) {
+    QDate date;
+    QTime time;
+    if (!ParseParts(text, &date, &time))
+        return QDateTime();
     return QDateTime(date, time);
+}
+
+bool ToStamp(const QVariant& v, qint64* stamp) {
+    if (!v.isValid() || v.isNull())
+        return false;
+    switch (v.typeId()) {
+        case QMetaType::QDate: {
+            const QDate d = v.toDate();
+            if (!d.isValid())
+                return false;
+            *stamp = d.toJulianDay() * MsecsPerDay;
+            return true;
+        }
+        case QMetaType::QString: {
+            QDate date;
+            QTime time;
+            if (!ParseParts(v.toString(), &date, &time))
+                return false;
+            *stamp = date.toJulianDay() * MsecsPerDay + time.msecsSinceStartOfDay();
+            return true;
+        }
+        default: {
+            const QVariant dt = ToKind(v, TFieldKind::DateTime);
+            if (!dt.isValid())
+                return false;
+            *stamp = StampOf(dt.toDateTime());
+            return true;
+        }
+    }
+}
+
+QDate DateOfStamp(qint64 stamp) {
+    qint64 day = stamp / MsecsPerDay;
+    if (stamp % MsecsPerDay < 0)
+        --day;
+    return QDate::fromJulianDay(day);
 }
 
 qint64 StampOf(const QDateTime& dt) {
