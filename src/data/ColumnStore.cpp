@@ -51,6 +51,7 @@ bool StartsWithHan(const QString& s) {
 }  // namespace
 
 void TColumnStore::InitColumn(Column& c, TFieldKind kind, int rows) {
+    ++textGeneration_;
     c = Column();
     c.kind = kind;
     const size_t n = size_t(rows);

@@ -69,6 +69,9 @@ public:
 
     // Grows with every change of the rows, so caches can tell they are stale.
     quint64 Version() const { return version_; }
+    // Grows whenever text tables start afresh (emptied or rebuilt), after which a text id may
+    // stand for another text.
+    quint64 TextGeneration() const { return textGeneration_; }
     // Bytes held by the cells and text tables.
     qint64 ByteSize() const;
 
@@ -97,4 +100,5 @@ private:
     std::vector<Column> columns_;
     int rows_ = 0;
     quint64 version_ = 0;
+    quint64 textGeneration_ = 0;
 };

@@ -589,7 +589,7 @@ std::vector<TDataSet::SortKey> TDataSet::ParseSort(const QString& sortText) cons
 
 void TDataSet::SetSort(const QString& sortText) {
     CheckBrowse();
-    std::vector<SortKey> keys = ParseSort(sortText);
+    std::vector<SortKey> keys = FieldCount() > 0 ? ParseSort(sortText) : std::vector<SortKey>();
     sortText_ = sortText;
     sortKeys_ = std::move(keys);
     RebuildView();
@@ -597,8 +597,10 @@ void TDataSet::SetSort(const QString& sortText) {
 
 void TDataSet::SetFilter(const QString& filterText) {
     CheckBrowse();
+    // Without fields yet (they come with the first result), the text is compiled when they
+    // are there.
     std::shared_ptr<TFilterProgram> program;
-    if (!filterText.trimmed().isEmpty())
+    if (!filterText.trimmed().isEmpty() && FieldCount() > 0)
         program = TFilterProgram::Compile(filterText, *this);
     filterText_ = filterText;
     filterProgram_ = std::move(program);

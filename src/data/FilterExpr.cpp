@@ -203,10 +203,15 @@ struct TextNode : Node {
     int col;
     std::function<bool(const QString&)> test;
     mutable std::vector<quint8> cache;  // 0 not yet known, 1 false, 2 true
+    mutable quint64 generation = ~quint64(0);
     TextNode(int c, std::function<bool(const QString&)> t) : col(c), test(std::move(t)) {}
     Tri Eval(const TColumnStore& s, int raw) const override {
         if (s.IsNull(col, raw))
             return Unknown;
+        if (generation != s.TextGeneration()) {
+            cache.clear();
+            generation = s.TextGeneration();
+        }
         const quint32 id = s.TextId(col, raw);
         if (id >= cache.size())
             cache.resize(size_t(s.TextCount(col)), 0);

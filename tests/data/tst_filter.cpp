@@ -53,6 +53,8 @@ private slots:
     void malformedFilter();
     void filterSwitchesAndKeepsTextAcrossLoads();
     void indexedFilterMatchesScan();
+    void textFilterAfterReload();
+    void filterAndSortBeforeFieldsExist();
     void clientConditionText_data();
     void clientConditionText();
     void serverConditionText_data();
@@ -271,6 +273,52 @@ void FilterTest::indexedFilterMatchesScan() {
     QCOMPARE(ds.RecordCount(), moved);
     ApplyFilter(ds, QStringLiteral("HouseId = 99"));
     QCOMPARE(ds.RecordCount(), 0);
+}
+
+// A kept filter must judge the new texts of a reloaded table, not remember the old ones.
+void FilterTest::textFilterAfterReload() {
+    TDataSet ds;
+    TField* name = ds.CreateField(TFieldKind::Text, QStringLiteral("Name"));
+    ApplyFilter(ds, QStringLiteral("Name like 'a%'"));
+    for (const QStringList& names : {QStringList{"apple", "pear"}, QStringList{"plum", "apricot"},
+                                     QStringList{"fig", "grape"}}) {
+        ds.Close();
+        ds.Open();
+        for (const QString& n : names) {
+            const QVariant v(n);
+            ds.AppendRow(&v, 1);
+        }
+        ds.EndLoad();
+        QStringList seen;
+        for (int v = 0; v < ds.RecordCount(); ++v)
+            seen << name->StringAt(v);
+        QStringList want;
+        for (const QString& n : names)
+            if (n.startsWith(QLatin1Char('a')))
+                want << n;
+        QCOMPARE(seen, want);
+    }
+    ds.EmptyTable();
+    ds.Append();
+    name->SetValue(QStringLiteral("avocado"));
+    ds.Post();
+    QCOMPARE(ds.RecordCount(), 1);
+}
+
+// A set whose fields come with its first result may be given its filter and sort first.
+void FilterTest::filterAndSortBeforeFieldsExist() {
+    TDataSet ds;
+    ds.SetFilter(QStringLiteral("Id > 1"));
+    ds.SetFiltered(true);
+    ds.SetSort(QStringLiteral("Id desc"));
+    ds.CreateField(TFieldKind::Integer, QStringLiteral("Id"));
+    ds.Open();
+    for (int i = 1; i <= 3; ++i) {
+        const QVariant v(i);
+        ds.AppendRow(&v, 1);
+    }
+    ds.EndLoad();
+    QCOMPARE(Ids(ds), (QList<qint64>{3, 2}));
 }
 
 void FilterTest::clientConditionText_data() {
