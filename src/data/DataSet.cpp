@@ -118,6 +118,8 @@ bool TField::AsBoolean() const {
 }
 
 QDateTime TField::AsDateTime() const {
+    if (kind_ == TFieldKind::DateTime)
+        return Value().toDateTime();
     return FieldValue::ToKind(Value(), TFieldKind::DateTime).toDateTime();
 }
 
@@ -355,6 +357,9 @@ bool TDataSet::Locate(const QString& fieldName, const QVariant& value) {
     const TField* f = FieldByName(fieldName);
     const int col = f->Index();
     const QVariant target = FieldValue::ToKind(value, f->Kind());
+    qint64 stamp = 0;
+    if (f->Kind() == TFieldKind::DateTime)
+        FieldValue::ToStamp(value, &stamp);
     const int n = RecordCount();
     for (int v = 0; v < n; ++v) {
         const int raw = view_[size_t(v)];
@@ -365,6 +370,8 @@ bool TDataSet::Locate(const QString& fieldName, const QVariant& value) {
             hit = false;
         else if (f->Kind() == TFieldKind::Integer)
             hit = store_->Integer(col, raw) == target.toLongLong();
+        else if (f->Kind() == TFieldKind::DateTime)
+            hit = store_->Stamp(col, raw) == stamp;
         else
             hit = store_->Get(col, raw) == target;
         if (hit) {

@@ -296,6 +296,14 @@ void DataSetTest::locate() {
     QCOMPARE(ds.RecNo(), 2);  // kept
     QVERIFY(ds.Locate(QStringLiteral("Grp"), QVariant()));
     QCOMPARE(ds.RecNo(), 1);
+    TField* day = ds.CreateField(TFieldKind::DateTime, QStringLiteral("BizDate"));
+    ds.Last();
+    day->SetValue(QDate(2013, 1, 5));
+    ds.First();
+    QVERIFY(ds.Locate(QStringLiteral("BizDate"), QStringLiteral("2013-01-05")));
+    QCOMPARE(ds.RecNo(), 2);
+    QCOMPARE(day->AsDateTime(), QDateTime(QDate(2013, 1, 5), QTime(0, 0)));
+    QCOMPARE(day->AsDate(), QDate(2013, 1, 5));
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, ds.Locate(QStringLiteral("Nope"), 1));
 }
 
