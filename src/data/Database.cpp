@@ -188,6 +188,16 @@ void TDatabase::RunQuery(QSqlQuery& query, const QString& sql, const TDBParamete
                 return QLatin1Char(':') + n;
         throw EDatabaseError(QStringLiteral("找不到参数 %1\r\n%2").arg(name, sql));
     };
+    // A placeholder left without a value would silently read as Null.
+    for (const QString& n : names) {
+        bool given = false;
+        for (const TDBParameter& p : params)
+            given = given || p.Name.compare(n, Qt::CaseInsensitive) == 0;
+        for (const TxDBParameter& b : blobs)
+            given = given || b.Name.compare(n, Qt::CaseInsensitive) == 0;
+        if (!given)
+            throw EDatabaseError(QStringLiteral("参数 %1 没有值\r\n%2").arg(n, sql));
+    }
     query.setForwardOnly(forwardOnly);
     query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     const QString text = dialect_.Translate(sql);

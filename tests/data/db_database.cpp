@@ -167,6 +167,13 @@ void DatabaseTest::missingParameterIsNamed() {
     } catch (const EDatabaseError& e) {
         QVERIFY2(e.Message().contains(QStringLiteral("Nope")), qPrintable(e.Message()));
     }
+    try {
+        db.ExecSql(QStringLiteral("update item set Name=:Name where Id=:Id"),
+                   {DBParam("Name", "x")});
+        QFAIL("a placeholder without a value must fail");
+    } catch (const EDatabaseError& e) {
+        QVERIFY2(e.Message().contains(QStringLiteral("Id")), qPrintable(e.Message()));
+    }
     // Names match without regard to case.
     db.ExecSql(QStringLiteral("insert into item(Id, Name) values (:Id, :Name)"),
                {DBParam("id", 5), DBParam("NAME", "x")});
