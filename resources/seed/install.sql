@@ -44,7 +44,7 @@ insert into keyvalue (KeyId, Value) values (34, '备注');
 -- No automatic backup until the administrator chooses a schedule and a folder.
 insert into backup (TypeId, BackDir) values (0, '');
 
--- Pick lists, one entry per line: units, special characters, then ware names, specifications,
+-- Pick lists, one entry per line: units, special characters, then ware names, models (规格),
 -- brands and packages, which the user fills in.
 insert into options (Key, Label, List) values (1, '计量单位', '个
 件
