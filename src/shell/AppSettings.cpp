@@ -1,0 +1,6 @@
+#include "shell/AppSettings.h"
+
+TAppSettings& AppSettings() {
+    static TAppSettings settings;
+    return settings;
+}
