@@ -4,12 +4,7 @@
 #include <QSqlQuery>
 
 #include "data/Database.h"
-
-// The scripts live in the core library's resources; a static library's resources must be
-// registered by name before they can be read.
-static void RegisterScripts() {
-    Q_INIT_RESOURCE(resources);
-}
+#include "data/Resources.h"
 
 namespace {
 
@@ -42,7 +37,7 @@ bool HasTables(TDatabase& db) {
 }
 
 bool Create(TDatabase& db, bool withDemo, QString* error) {
-    RegisterScripts();
+    RegisterResources();
     if (HasTables(db)) {
         if (error)
             *error = QStringLiteral("数据库中已经有数据表,不能在其中新建数据库.");

@@ -1,0 +1,7 @@
+#include "data/Resources.h"
+
+#include <QtGlobal>
+
+void RegisterResources() {
+    Q_INIT_RESOURCE(resources);
+}
