@@ -1,35 +1,22 @@
-#include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
-
 #include "data/Database.h"
 #include "data/Prompt.h"
 #include "shell/AppIdentity.h"
 #include "shell/ConnectionLoop.h"
 #include "shell/RegionalFormats.h"
+#include "shell/ui/Application.h"
+#include "shell/ui/BaseFont.h"
 #include "shell/ui/DBConfigFrm.h"
 #include "shell/ui/MessageBoxPrompter.h"
 #include "shell/ui/PlainMainFrm.h"
 #include "shell/ui/SplashFrm.h"
 
-namespace {
-
-// Without a CJK font every Chinese character is a box.
-void UseChineseFont() {
-    const QString family = QStringLiteral("WenQuanYi Micro Hei");
-    if (QFontDatabase::families().contains(family))
-        QApplication::setFont(QFont(family, 9));
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     RegionalFormats::Apply();
 
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumora"));
     QApplication::setApplicationDisplayName(AppTitle);
-    UseChineseFont();
+    QApplication::setFont(BaseFont());
     TMessageBoxPrompter prompter;
     SetPrompter(&prompter);
     QApplication::processEvents();

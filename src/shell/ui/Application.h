@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QApplication>
+
+// The program's application object. A command abandoned with EAbort (after its refusal was
+// shown) ends in the event handler that ran it: the event counts as handled, nothing is
+// reported, and the program goes on with the next event.
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
