@@ -43,7 +43,11 @@ TDBParameter DBParam(const QString& name, const QVariant& value) {
     return {name, value};
 }
 
-TDatabase::TDatabase(const QString& connectionName) : connectionName_(connectionName) {}
+TDatabase::TDatabase(const QString& connectionName) : connectionName_(connectionName) {
+    // Makes Qt's registry of connections exist before this object, so that a process-wide
+    // database (AppDatabase) is destroyed while the registry still exists.
+    QSqlDatabase::contains(connectionName_);
+}
 
 TDatabase::~TDatabase() {
     Close();
