@@ -365,6 +365,23 @@ const std::vector<int>& TColumnStore::RowsWithInteger(int col, qint64 value) con
     return it == c.index.constEnd() ? none : it.value();
 }
 
+const std::vector<int>& TColumnStore::RowsWithIntegers(int colA, qint64 a, int colB,
+                                                       qint64 b) const {
+    PairIndex& p = pairIndex_;
+    if (p.colA != colA || p.colB != colB || p.version != version_) {
+        p.rows.clear();
+        for (int r = 0; r < rows_; ++r)
+            if (!IsNull(colA, r) && !IsNull(colB, r))
+                p.rows[qMakePair(Integer(colA, r), Integer(colB, r))].push_back(r);
+        p.colA = colA;
+        p.colB = colB;
+        p.version = version_;
+    }
+    static const std::vector<int> none;
+    const auto it = p.rows.constFind(qMakePair(a, b));
+    return it == p.rows.constEnd() ? none : it.value();
+}
+
 qint64 TColumnStore::ByteSize() const {
     qint64 bytes = 0;
     for (const Column& c : columns_) {

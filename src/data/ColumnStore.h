@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QPair>
 #include <QString>
 #include <QVariant>
 #include <cstdint>
@@ -67,6 +68,11 @@ public:
     // use and kept until the rows change.
     const std::vector<int>& RowsWithInteger(int col, qint64 value) const;
 
+    // The raw rows (ascending) whose integer cells of two columns equal a and b, from an index
+    // of that pair of columns built on first use and kept until the rows change (one pair of
+    // columns is indexed at a time).
+    const std::vector<int>& RowsWithIntegers(int colA, qint64 a, int colB, qint64 b) const;
+
     // Grows with every change of the rows, so caches can tell they are stale.
     quint64 Version() const { return version_; }
     // Grows whenever text tables start afresh (emptied or rebuilt), after which a text id may
@@ -94,10 +100,17 @@ private:
         mutable quint64 indexVersion = ~quint64(0);
         mutable QHash<qint64, std::vector<int>> index;
     };
+    struct PairIndex {
+        int colA = -1;
+        int colB = -1;
+        quint64 version = ~quint64(0);
+        QHash<QPair<qint64, qint64>, std::vector<int>> rows;
+    };
     void InitColumn(Column& c, TFieldKind kind, int rows);
     quint32 Intern(Column& c, const QString& s);
 
     std::vector<Column> columns_;
+    mutable PairIndex pairIndex_;
     int rows_ = 0;
     quint64 version_ = 0;
     quint64 textGeneration_ = 0;

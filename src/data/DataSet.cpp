@@ -645,11 +645,18 @@ void TDataSet::RebuildView() {
     const int n = store_->RowCount();
     const TFilterProgram* program = filtered_ ? filterProgram_.get() : nullptr;
     if (active_ && program && !program->EqualTerms().empty() && n >= IndexedFilterRows) {
+        const std::vector<TFilterProgram::EqualTerm>& terms = program->EqualTerms();
         const std::vector<int>* best = nullptr;
-        for (const TFilterProgram::EqualTerm& t : program->EqualTerms()) {
-            const std::vector<int>& rows = store_->RowsWithInteger(t.column, t.value);
-            if (!best || rows.size() < best->size())
-                best = &rows;
+        if (terms.size() >= 2 && terms[0].column != terms[1].column) {
+            // Two equal terms (a warehouse and a ware): the rows of that pair at once.
+            best = &store_->RowsWithIntegers(terms[0].column, terms[0].value, terms[1].column,
+                                             terms[1].value);
+        } else {
+            for (const TFilterProgram::EqualTerm& t : terms) {
+                const std::vector<int>& rows = store_->RowsWithInteger(t.column, t.value);
+                if (!best || rows.size() < best->size())
+                    best = &rows;
+            }
         }
         for (int raw : *best)
             if (program->Matches(*store_, raw))
