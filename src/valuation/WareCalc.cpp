@@ -74,6 +74,7 @@ int TWareCalc::OpenStatement(QString sql, int houseId, int wareId, const QDate& 
         sql.replace(QLatin1String("%s"), Database()->DateLiteral(upToDate));
     else
         sql.remove(QLatin1String(" and BizDate<=%s"));
+    Close();
     SetFiltered(false);
     SetFilter(QString());
     return OpenSql(sql);

@@ -2,7 +2,14 @@
 
 #include <QSqlQuery>
 
-TStockFixture::TStockFixture(TDatabase& db) : db_(db), clock_(QDate(2020, 1, 1), QTime(8, 0)) {}
+namespace {
+
+// Documents of every fixture in a test program are numbered and timed in one sequence.
+int DocumentSeq = 0;
+
+}  // namespace
+
+TStockFixture::TStockFixture(TDatabase& db) : db_(db) {}
 
 void TStockFixture::Ensure(const QString& table, int id) {
     QSqlQuery q = db_.NewQuery();
@@ -40,14 +47,14 @@ int TStockFixture::Document(const QString& table, const QString& prefix, const Q
                             const QString& lineExtraValues, const TDBParameters& lineParams) {
     const int id = MaxPlusOne(table, QStringLiteral("Id"));
     const int dlId = MaxPlusOne(table + QStringLiteral("dl"), QStringLiteral("dlId"));
-    ++seq_;
-    clock_ = clock_.addSecs(60);
+    const int seq = ++DocumentSeq;
+    const QDateTime billTime = QDateTime(QDate(2020, 1, 1), QTime(8, 0)).addSecs(60 * seq);
     TDBParameters head = headParams;
     head << DBParam(QStringLiteral("Id"), id)
          << DBParam(QStringLiteral("Code"),
-                    QStringLiteral("%1%2").arg(prefix).arg(seq_, 6, 10, QLatin1Char('0')))
-         << DBParam(QStringLiteral("UserCode"), QStringLiteral("U%1").arg(seq_))
-         << DBParam(QStringLiteral("BillTime"), clock_);
+                    QStringLiteral("%1%2").arg(prefix).arg(seq, 6, 10, QLatin1Char('0')))
+         << DBParam(QStringLiteral("UserCode"), QStringLiteral("U%1").arg(seq))
+         << DBParam(QStringLiteral("BillTime"), billTime);
     db_.ExecSql(QStringLiteral("insert into %1 (Id, Code, UserCode, BillTime, %2) values (:Id, "
                                ":Code, :UserCode, :BillTime, %3)")
                     .arg(table, headColumns, headValues),

@@ -45,6 +45,4 @@ private:
     int MaxPlusOne(const QString& table, const QString& key);
 
     TDatabase& db_;
-    QDateTime clock_;
-    int seq_ = 0;
 };
