@@ -55,7 +55,12 @@ void TCostCalc::Calc(int houseId, int wareId, int method) {
     StockQty = 0;
     StockFund = 0;
     StockPrice = 0;
-    DisableControls();
+    // Bound grids wait until the table is whole, also when the calculation fails.
+    struct THeld {
+        TDataSet& set;
+        explicit THeld(TDataSet& s) : set(s) { set.DisableControls(); }
+        ~THeld() { set.EnableControls(); }
+    } held(*this);
     EmptyTable();
     double unmet = 0;
     if (InoutSet->Active()) {
@@ -81,7 +86,6 @@ void TCostCalc::Calc(int houseId, int wareId, int method) {
     if (StockQty != 0)
         StockPrice = RoundPrice(std::fabs(StockFund / StockQty));
     First();
-    EnableControls();
 }
 
 void TCostCalc::RunningTotal(int rows, bool average) {

@@ -35,7 +35,7 @@ public:
     // From the rows the ledger holds. A method other than 0 to 3 leaves the table empty and
     // the totals 0. Throws std::logic_error on a ledger opened with a display cap that left
     // rows out (its figures would be wrong).
-    void Calc(int houseId, int wareId, int method);
+    virtual void Calc(int houseId, int wareId, int method);
 
     int WareId = 0;
     double StockQty = 0;

@@ -1,6 +1,7 @@
 #include "support/StockFixture.h"
 
 #include <QSqlQuery>
+#include <QStringList>
 
 namespace {
 
@@ -135,6 +136,29 @@ void TStockFixture::CarryLine(int house, int ware, double qty, double price, dou
                  DBParam(QStringLiteral("HouseId"), house), DBParam(QStringLiteral("WareId"), ware),
                  DBParam(QStringLiteral("Qty"), qty), DBParam(QStringLiteral("Price"), price),
                  DBParam(QStringLiteral("Fund"), fund == Auto ? qty * price : fund)});
+}
+
+void TStockFixture::Lines(int ware, const QString& lines, const QDate& firstDay) {
+    QDate day = firstDay;
+    for (const QString& token : lines.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QChar kind = token.at(0);
+        const QStringList amount = token.mid(1).split(QLatin1Char('='));
+        const QStringList parts = amount.value(0).split(QLatin1Char('@'));
+        const double qty = parts.value(0).toDouble();
+        const double price = parts.value(1, QStringLiteral("0")).toDouble();
+        const double fund = amount.size() > 1 ? amount.value(1).toDouble() : Auto;
+        if (kind == QLatin1Char('+'))
+            PutIn(day, 1, ware, qty, price, fund);
+        else if (kind == QLatin1Char('-'))
+            TakeOut(day, 1, ware, qty, price, fund);
+        else if (kind == QLatin1Char('g'))
+            Regulate(day, 1, ware, qty, price, fund);
+        else if (kind == QLatin1Char('l'))
+            Regulate(day, 1, ware, -qty, price, fund == Auto ? -qty * price : -fund);
+        else if (kind == QLatin1Char('m'))
+            Move(day, 1, 2, ware, qty, price, fund);
+        day = day.addDays(1);
+    }
 }
 
 int TStockFixture::Count(const QString& table) {

@@ -32,6 +32,12 @@ public:
     void CarryLine(int house, int ware, double qty, double price, double fund = Auto,
                    int mastId = 1);
 
+    // Lines of one ware, one day apart from `firstDay`, in warehouse 1, each its own
+    // document: "+10@2" stock-in of 10 at 2.00, "-4@3" stock-out of 4 at 3.00 ("-4": at 0),
+    // "g2@5" count gain, "l2@10" count loss (-2, amount -20.00), "m4@2" transfer of 4 from
+    // warehouse 1 to 2; "=amount" after the price gives the amount ("+3@33.333=100").
+    void Lines(int ware, const QString& lines, const QDate& firstDay = QDate(2021, 1, 1));
+
     int Count(const QString& table);
 
     static constexpr double Auto = -1e300;

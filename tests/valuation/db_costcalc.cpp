@@ -9,30 +9,6 @@
 
 namespace {
 
-// Writes the lines of a case for one ware, one day apart, in warehouse 1:
-// "+10@2" stock-in of 10 at 2.00, "-4@3" stock-out of 4 at 3.00 ("-4": at 0), "g2@5" count
-// gain, "l2@10" count loss (-2, amount -20.00), "m4@2" transfer of 4 from warehouse 1 to 2.
-void WriteLines(TStockFixture& f, int ware, const QString& lines) {
-    QDate day(2021, 1, 1);
-    for (const QString& token : lines.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QChar kind = token.at(0);
-        const QStringList parts = token.mid(1).split(QLatin1Char('@'));
-        const double qty = parts.value(0).toDouble();
-        const double price = parts.value(1, QStringLiteral("0")).toDouble();
-        if (kind == QLatin1Char('+'))
-            f.PutIn(day, 1, ware, qty, price);
-        else if (kind == QLatin1Char('-'))
-            f.TakeOut(day, 1, ware, qty, price);
-        else if (kind == QLatin1Char('g'))
-            f.Regulate(day, 1, ware, qty, price);
-        else if (kind == QLatin1Char('l'))
-            f.Regulate(day, 1, ware, -qty, price);
-        else if (kind == QLatin1Char('m'))
-            f.Move(day, 1, 2, ware, qty, price);
-        day = day.addDays(1);
-    }
-}
-
 // The result table as "qty@price=fund" per row, joined by ";".
 QString Rows(TCostCalc& calc) {
     QStringList rows;
@@ -205,7 +181,7 @@ void CostCalcTest::methods() {
     const int ware = ++nextWare_;
     TStockFixture f(*db_);
     f.Ware(ware, method);
-    WriteLines(f, ware, lines);
+    f.Lines(ware, lines);
     TCostCalc calc(db_);
     QVERIFY(calc.Prepare() >= 0);
     calc.Calc(house, ware, method);
@@ -226,7 +202,7 @@ void CostCalcTest::runningTotalsNotify() {
     const int ware = ++nextWare_;
     TStockFixture f(*db_);
     f.Ware(ware, 1);
-    WriteLines(f, ware, QStringLiteral("+2@5 -2@5 -0"));
+    f.Lines(ware, QStringLiteral("+2@5 -2@5 -0"));
     TCostCalc calc(db_);
     QVERIFY(calc.Prepare() >= 0);
     QStringList calls;
