@@ -20,14 +20,10 @@ void SetNumberFormats(int qtyDecimals, int priceDecimals) {
     FundFormat = QStringLiteral("0.00");
 }
 
-namespace {
-
 int DecimalsOf(const QString& format) {
     const int dot = format.indexOf(QLatin1Char('.'));
     return dot < 0 ? 0 : int(format.size()) - dot - 1;
 }
-
-}  // namespace
 
 double RoundWith(double value, const QString& format) {
     if (!std::isfinite(value) || value == 0.0) {

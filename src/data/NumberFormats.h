@@ -11,6 +11,8 @@ extern QString FundFormat;
 
 // The pattern "0." followed by `decimals` zeros (the count is taken modulo 256).
 QString NumberFormatOf(int decimals);
+// The number of decimals a pattern keeps ("0.00" keeps 2, "0." none).
+int DecimalsOf(const QString& format);
 // Rebuilds QtyFormat and PriceFormat; FundFormat stays "0.00".
 void SetNumberFormats(int qtyDecimals, int priceDecimals);
 

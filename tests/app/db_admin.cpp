@@ -81,7 +81,26 @@ private slots:
     void badConnection_data();
     void badConnection();
     void checkNamesMissingColumn();
+    void stockOfDemo_data();
+    void stockOfDemo();
+    void costOfDemo_data();
+    void costOfDemo();
+    void carryOverOfDemo();
+
+private:
+    QString DemoUrl();
+    QString demoUrl_;
 };
+
+// One demo database for the stock commands that only read it.
+QString AdminTest::DemoUrl() {
+    if (demoUrl_.isEmpty()) {
+        const QString url = NewDatabaseUrl();
+        if (RunAdmin({"init-db", "--demo", url}).Status == 0)
+            demoUrl_ = url;
+    }
+    return demoUrl_;
+}
 
 void AdminTest::initTestCase() {
     QVERIFY2(QFileInfo(AdminProgram()).isExecutable(),
@@ -101,6 +120,19 @@ void AdminTest::usage_data() {
     QTest::newRow("missing argument") << QStringList{"check-db"} << 1 << "check-db CONNECTION";
     QTest::newRow("too many arguments")
         << QStringList{"init-db", "sqlite:a.db", "sqlite:b.db"} << 1 << "init-db";
+    QTest::newRow("option without its value")
+        << QStringList{"stock", "sqlite:x.db", "--house"} << 1 << "--house needs a value";
+    QTest::newRow("required option missing")
+        << QStringList{"cost", "sqlite:x.db", "--house", "1"} << 1 << "--ware is required";
+    QTest::newRow("value option of another command")
+        << QStringList{"check-db", "--date", "2026-01-01", "sqlite:x.db"} << 1 << "--date";
+    QTest::newRow("carry-over without a date")
+        << QStringList{"carry-over", "sqlite:x.db"} << 1 << "--date is required";
+    QTest::newRow("bad date") << QStringList{"carry-over", "sqlite:x.db", "--date", "2026-13-01"}
+                              << 1 << "not a date";
+    QTest::newRow("method out of range")
+        << QStringList{"cost", "sqlite:x.db", "--house", "1", "--ware", "1", "--method", "4"} << 1
+        << "--method";
 }
 
 void AdminTest::usage() {
@@ -191,6 +223,94 @@ void AdminTest::checkNamesMissingColumn() {
         run.Out.contains(QStringLiteral("client")) && run.Out.contains(QStringLiteral("Email")),
         qPrintable(run.Out));
     QVERIFY(!run.Err.trimmed().isEmpty());
+}
+
+// Figures from the demo documents, worked out by hand:
+// ware 11 in warehouse 1: in 374 (3665.20) and 33 (323.40), transfers out 132 (1293.60) and in
+// 10 (85.20), out 36 (486.00): 249, 2294.20; in warehouse 2: in 132, out 19 (256.50) and 15
+// (202.50), transfer out 10, count gain 1 (8.52): 89, 757.92.
+// ware 28: in 157 (2904.50) to warehouse 1 on 2026-09-02, 36 (666.00) moved to warehouse 4
+// on 2026-11-03.
+void AdminTest::stockOfDemo_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    QTest::newRow("all") << QStringList{}
+                         << QStringList{"1,11,249,2294.20,9.21", "2,11,89,757.92,8.52",
+                                        "1,28,121,2238.50,18.50", "4,28,36,666.00,18.50"}
+                         << QStringList{"3,28,"};
+    QTest::newRow("one warehouse")
+        << QStringList{"--house", "4"} << QStringList{"4,28,36,666.00,18.50"}
+        << QStringList{"1,28,", "2,11,"};
+    QTest::newRow("up to a date") << QStringList{"--date", "2026-09-03"}
+                                  << QStringList{"1,28,157,2904.50,18.50"} << QStringList{"4,28,"};
+}
+
+void AdminTest::stockOfDemo() {
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    const QString url = DemoUrl();
+    QVERIFY(!url.isEmpty());
+    const TRun run = RunAdmin(QStringList{"stock", url} + options);
+    QVERIFY2(run.Status == 0, qPrintable(run.Err));
+    const QStringList lines = run.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("HouseId,WareId,Qty,Fund,Price"));
+    for (const QString& row : present)
+        QVERIFY2(lines.contains(row), qPrintable(row + QStringLiteral(" in\n") + run.Out));
+    for (const QString& start : absent)
+        for (const QString& line : lines)
+            QVERIFY2(!line.startsWith(start), qPrintable(line));
+}
+
+// Ware 11 (last in, first out) in warehouse 1: 374 less 132 and 36 leaves 206 of the first
+// receipt, then 33 at 9.80 and 10 at 8.52 on top. In warehouse 2 by the running average:
+// one row, dated like the last ledger row (the count gain).
+void AdminTest::costOfDemo_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("own method") << QStringList{"--house", "1", "--ware", "11"}
+                                << "OrdId,BizDate,Brief,StockQty,InPrice,CostFund,BillCode\n"
+                                   "1,2026-09-01,采购入库,206,9.80,2018.80,NK26090002\n"
+                                   "2,2026-10-08,采购入库,33,9.80,323.40,NK26100001\n"
+                                   "3,2026-10-20,调入,10,8.52,85.20,DB26100002\n"
+                                   "total,249,2427.40\n";
+    QTest::newRow("method given") << QStringList{"--house", "2", "--ware", "11", "--method", "1"}
+                                  << "OrdId,BizDate,Brief,StockQty,InPrice,CostFund,BillCode\n"
+                                     "1,2026-10-31,盘盈,89,8.52,757.92,PD26100001\n"
+                                     "total,89,757.92\n";
+    QTest::newRow("no ledger rows") << QStringList{"--house", "3", "--ware", "28"}
+                                    << "OrdId,BizDate,Brief,StockQty,InPrice,CostFund,BillCode\n"
+                                       "total,0,0.00\n";
+}
+
+void AdminTest::costOfDemo() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    const QString url = DemoUrl();
+    QVERIFY(!url.isEmpty());
+    const TRun run = RunAdmin(QStringList{"cost", url} + options);
+    QVERIFY2(run.Status == 0, qPrintable(run.Err));
+    QCOMPARE(run.Out, output);
+}
+
+// Ware 28 (month-grouped running total) carried to 2026-09-30: 157 at 18.50 in warehouse 1,
+// and the transfer of November is still counted.
+void AdminTest::carryOverOfDemo() {
+    const QString url = NewDatabaseUrl();
+    QCOMPARE(RunAdmin({"init-db", "--demo", url}).Status, 0);
+    const TRun run = RunAdmin({"carry-over", url, "--date", "2026-09-30"});
+    QVERIFY2(run.Status == 0, qPrintable(run.Err));
+    QVERIFY2(run.Err.contains(QStringLiteral(" wares")), qPrintable(run.Err));
+    QVERIFY(run.Out.contains(QStringLiteral("结转操作成功!")));
+    TDatabase db(QStringLiteral("admin_carry"));
+    QVERIFY(Connect(db, url));
+    QCOMPARE(Count(db, QStringLiteral("carry")), 1);
+    QCOMPARE(Count(db, QStringLiteral("putin where BizDate<='2026-09-30'")), 0);
+    QVERIFY(Count(db, QStringLiteral("putin")) > 0);
+    QCOMPARE(Count(db, QStringLiteral("carrydl where WareId=28 and HouseId=1 and Qty=157")), 1);
+    const TRun stock = RunAdmin({"stock", url, "--house", "1"});
+    QVERIFY(stock.Out.contains(QStringLiteral("1,28,121,2238.50,18.50")));
 }
 
 LUMORA_TEST_MAIN(AdminTest)

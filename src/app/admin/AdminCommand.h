@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -15,10 +16,17 @@ struct TAdminCommand {
     QStringList Flags;
     int PositionalCount;
     int (*Run)(const TAdminArgs& args);  // the exit status
+    QStringList Options = {};            // options that take a value ("house" for --house ID)
+    QStringList RequiredOptions = {};
 };
 
 const QList<TAdminCommand>& AdminCommands();
 const TAdminCommand* FindAdminCommand(const QString& name);
+// The names of every command's value options.
+QSet<QString> AdminValueOptions();
 
 int RunInitDb(const TAdminArgs& args);
 int RunCheckDb(const TAdminArgs& args);
+int RunStock(const TAdminArgs& args);
+int RunCost(const TAdminArgs& args);
+int RunCarryOver(const TAdminArgs& args);

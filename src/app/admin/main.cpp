@@ -37,7 +37,8 @@ int main(int argc, char* argv[]) {
     TStderrPrompter prompter;
     SetPrompter(&prompter);
 
-    const TAdminArgs args = ParseAdminArgs(QCoreApplication::arguments().mid(1));
+    const TAdminArgs args =
+        ParseAdminArgs(QCoreApplication::arguments().mid(1), AdminValueOptions());
     int status = 0;
     if (args.Command.isEmpty()) {
         if (args.Help && args.Flags.isEmpty())
@@ -49,8 +50,21 @@ int main(int argc, char* argv[]) {
         for (const QString& f : args.Flags)
             if (!command->Flags.contains(f))
                 unknown << f;
+        for (auto it = args.Options.cbegin(); it != args.Options.cend(); ++it)
+            if (!command->Options.contains(it.key()))
+                unknown << it.key();
+        QStringList missing;
+        for (const QString& o : command->RequiredOptions)
+            if (!args.Options.contains(o))
+                missing << o;
         if (args.Help) {
             PrintOut(CommandUsage(*command));
+        } else if (!args.Error.isEmpty()) {
+            status = Fail(QStringLiteral("%1: %2\n%3")
+                              .arg(command->Name, args.Error, CommandUsage(*command)));
+        } else if (!missing.isEmpty()) {
+            status = Fail(QStringLiteral("%1: option --%2 is required\n%3")
+                              .arg(command->Name, missing.first(), CommandUsage(*command)));
         } else if (!unknown.isEmpty()) {
             status = Fail(QStringLiteral("%1: unknown option --%2\n%3")
                               .arg(command->Name, unknown.first(), CommandUsage(*command)));
