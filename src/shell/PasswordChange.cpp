@@ -3,12 +3,6 @@
 #include "data/Prompt.h"
 #include "shell/Operator.h"
 
-namespace {
-
-TPasswordDialog* passwordDialog = nullptr;
-
-}  // namespace
-
 bool ChangePassword(TPasswordDialog& dialog) {
     TOperator& op = AppOperator();
     for (;;) {
@@ -25,12 +19,4 @@ bool ChangePassword(TPasswordDialog& dialog) {
         ShowInfo(QStringLiteral("密码更改成功! 下次登陆时请使用新密码."));
         return true;
     }
-}
-
-void SetPasswordDialog(TPasswordDialog* dialog) {
-    passwordDialog = dialog;
-}
-
-bool ChangePassword() {
-    return passwordDialog && ChangePassword(*passwordDialog);
 }

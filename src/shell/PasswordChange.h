@@ -16,6 +16,3 @@ public:
 // current password is wrong; on success the new password is stored and kept in AppOperator.
 // True when the password was changed.
 bool ChangePassword(TPasswordDialog& dialog);
-// The window ChangePassword() uses (not owned).
-void SetPasswordDialog(TPasswordDialog* dialog);
-bool ChangePassword();
