@@ -2,10 +2,14 @@
 #include "data/Prompt.h"
 #include "shell/AppIdentity.h"
 #include "shell/ConnectionLoop.h"
+#include "shell/LoadAppSettings.h"
+#include "shell/Login.h"
 #include "shell/RegionalFormats.h"
 #include "shell/ui/Application.h"
 #include "shell/ui/BaseFont.h"
+#include "shell/ui/CompanyInfoFrm.h"
 #include "shell/ui/DBConfigFrm.h"
+#include "shell/ui/LoginFrm.h"
 #include "shell/ui/MessageBoxPrompter.h"
 #include "shell/ui/PlainMainFrm.h"
 #include "shell/ui/SplashFrm.h"
@@ -39,12 +43,21 @@ int main(int argc, char* argv[]) {
     }
 
     splash->ShowHint(QStringLiteral("正在初始化程序,请稍候..."));
+    LoadAppSettings();
+    TLoginFrmDialog loginDialog;
+    SetLoginDialog(&loginDialog);
+    TCompanyInfoDialog companyDialog;
+    SetCompanyDialog(&companyDialog);
 
     splash->ShowHint(QStringLiteral("正在创建主界面,请稍候..."));
     TPlainMainFrm mainWindow(AppDatabase());
 
     splash->ShowHint(QStringLiteral("装载完成! 开始登陆系统..."));
     delete splash;
+    if (!LoginAtStart(QApplication::arguments().mid(1))) {
+        SetPrompter(nullptr);
+        return 0;
+    }
 
     mainWindow.resize(1024, 700);  // the size it keeps where no window manager maximises it
     mainWindow.showMaximized();
