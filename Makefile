@@ -26,9 +26,14 @@ test: deps build
 	  bash scripts/pg-test-server.sh stop $(BUILD)/pgtest; exit $$rc
 
 bench: deps build
-	@if [ -x $(BUILD)/bin/lumora-bench ]; then \
-	  $(BUILD)/bin/lumora-bench --sizes $(SIZES) --backends $(BACKENDS); \
-	else echo "no benchmarks yet"; fi
+	@if [ ! -x $(BUILD)/bin/lumora-bench ]; then echo "no benchmarks yet"; exit 0; fi; \
+	 case ",$(BACKENDS)," in \
+	   *,postgres,*) bash scripts/pg-test-server.sh start $(BUILD)/pgbench || exit 1; \
+	     $(BUILD)/bin/lumora-bench --sizes $(SIZES) --backends $(BACKENDS) \
+	       --pg-url "$$(cat $(BUILD)/pgbench/url)"; rc=$$?; \
+	     bash scripts/pg-test-server.sh stop $(BUILD)/pgbench; exit $$rc ;; \
+	   *) $(BUILD)/bin/lumora-bench --sizes $(SIZES) --backends $(BACKENDS) ;; \
+	 esac
 
 clean:
 	rm -rf $(BUILD)

@@ -43,6 +43,8 @@ bool OnServer(const QString& serverUrl, const QStringList& statements, QString* 
     if (!Connect(admin, WithDatabase(serverUrl, QStringLiteral("postgres")), false, error))
         return false;
     try {
+        // "does not exist, skipping" and the like are no news here.
+        admin.Execute(QStringLiteral("set client_min_messages to warning"));
         for (const QString& sql : statements) {
             QSqlQuery q = admin.NewQuery();
             admin.RunQuery(q, sql, {}, {}, true);
@@ -81,6 +83,13 @@ QString CreateServerDatabase(const QString& serverUrl, const QString& name,
                   error))
         return {};
     return WithDatabase(serverUrl, name);
+}
+
+bool RenameServerDatabase(const QString& serverUrl, const QString& from, const QString& to,
+                          QString* error) {
+    return PlainName(from, error) && PlainName(to, error) &&
+           OnServer(serverUrl, {QStringLiteral("alter database %1 rename to %2").arg(from, to)},
+                    error);
 }
 
 bool DropServerDatabase(const QString& serverUrl, const QString& name, QString* error) {

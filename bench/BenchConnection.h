@@ -20,6 +20,8 @@ bool ServerDatabaseExists(const QString& serverUrl, const QString& name, QString
 // as a copy of that database. Returns its address, empty on failure.
 QString CreateServerDatabase(const QString& serverUrl, const QString& name,
                              const QString& templateName, QString* error);
+bool RenameServerDatabase(const QString& serverUrl, const QString& from, const QString& to,
+                          QString* error);
 bool DropServerDatabase(const QString& serverUrl, const QString& name, QString* error);
 
 }  // namespace BenchConnection
