@@ -10,6 +10,8 @@
 
 #include "BenchTimer.h"
 #include "data/Database.h"
+#include "documents/StockCheck.h"
+#include "shell/AppSettings.h"
 #include "valuation/CostCalc.h"
 #include "valuation/StockCarrier.h"
 #include "valuation/WareCalc.h"
@@ -43,31 +45,54 @@ double WalkSums(TWareCalc& calc) {
 
 // Writes a 20-line stock-out of the warehouse's busiest wares inside the open transaction,
 // as a save does before its check; every second line issues far more than any stock.
-QList<int> WriteStockOut(TDatabase& db, int house) {
-    QList<int> wares;
-    for (const QVariantList& r :
-         Rows(db, QStringLiteral("select WareId from takeout m, takeoutdl d where m.Id=d.MastId "
-                                 "and HouseId=%1 group by WareId order by count(*) desc, WareId")
-                          .arg(house) +
-                      db.Dialect().Limit(20)))
-        wares << r.value(0).toInt();
-    const qint64 id = db.NewKey(QStringLiteral("takeout"));
+RTakeout WriteStockOut(TDatabase& db, int house) {
+    RTakeout bill;
+    bill.Id = db.NewKey(QStringLiteral("takeout"));
+    bill.Code = QStringLiteral("CKBENCH%1").arg(bill.Id);
+    bill.BizDate = QDate(2026, 1, 5);
+    bill.BillTime = QDateTime(QDate(2026, 1, 5), QTime(9, 0));
+    bill.HouseId = house;
+    bill.SignId = 1;
+    bill.TypeId = 1;
+    bill.Billman = QStringLiteral("sa");
     db.ExecSql(QStringLiteral("insert into takeout (Id, Code, BizDate, HouseId, SignId, TypeId, "
                               "Billman, BillTime, Fund) values (:Id, :Code, :BizDate, :HouseId, "
-                              "1, 1, 'sa', :BillTime, 0)"),
-               {DBParam(QStringLiteral("Id"), id),
-                DBParam(QStringLiteral("Code"), QStringLiteral("CKBENCH%1").arg(id)),
-                DBParam(QStringLiteral("BizDate"), QDate(2026, 1, 5)),
-                DBParam(QStringLiteral("HouseId"), house),
-                DBParam(QStringLiteral("BillTime"), QDateTime(QDate(2026, 1, 5), QTime(9, 0)))});
+                              ":SignId, :TypeId, :Billman, :BillTime, 0)"),
+               {DBParam(QStringLiteral("Id"), bill.Id), DBParam(QStringLiteral("Code"), bill.Code),
+                DBParam(QStringLiteral("BizDate"), bill.BizDate),
+                DBParam(QStringLiteral("HouseId"), bill.HouseId),
+                DBParam(QStringLiteral("SignId"), bill.SignId),
+                DBParam(QStringLiteral("TypeId"), bill.TypeId),
+                DBParam(QStringLiteral("Billman"), bill.Billman),
+                DBParam(QStringLiteral("BillTime"), bill.BillTime)});
     qint64 dlId = db.NewKey(QStringLiteral("takeoutdl"), QStringLiteral("dlId"));
-    for (int i = 0; i < wares.size(); ++i)
-        db.ExecSql(QStringLiteral("insert into takeoutdl (dlId, MastId, WareId, Qty, Price, Fund) "
-                                  "values (:dlId, :MastId, :WareId, :Qty, 1, 1)"),
-                   {DBParam(QStringLiteral("dlId"), dlId++), DBParam(QStringLiteral("MastId"), id),
-                    DBParam(QStringLiteral("WareId"), wares[i]),
-                    DBParam(QStringLiteral("Qty"), i % 2 ? 1.0 : 1e6)});
-    return wares;
+    const auto wares = Rows(
+        db, QStringLiteral("select w.Id, w.Code, w.Name, w.CostId from ware w, (select WareId, "
+                           "count(*) as n from takeout m, takeoutdl d where m.Id=d.MastId and "
+                           "HouseId=%1 group by WareId) c where w.Id=c.WareId order by c.n desc, "
+                           "w.Id")
+                    .arg(house) +
+                db.Dialect().Limit(20));
+    for (const QVariantList& w : wares) {
+        RTakeoutdl l;
+        l.dlId = dlId++;
+        l.MastId = bill.Id;
+        l.WareId = w.value(0).toLongLong();
+        l.WareCode = w.value(1).toString();
+        l.WareName = w.value(2).toString();
+        l.WareCostId = w.value(3).toInt();
+        l.Qty = bill.Lines.size() % 2 ? 1.0 : 1e6;
+        l.Price = 1.0;
+        l.Fund = l.Qty;
+        db.ExecSql(
+            QStringLiteral("insert into takeoutdl (dlId, MastId, WareId, Qty, Price, Fund) "
+                           "values (:dlId, :MastId, :WareId, :Qty, :Price, :Fund)"),
+            {DBParam(QStringLiteral("dlId"), l.dlId), DBParam(QStringLiteral("MastId"), l.MastId),
+             DBParam(QStringLiteral("WareId"), l.WareId), DBParam(QStringLiteral("Qty"), l.Qty),
+             DBParam(QStringLiteral("Price"), l.Price), DBParam(QStringLiteral("Fund"), l.Fund)});
+        bill.Lines << l;
+    }
+    return bill;
 }
 
 using TShortWares = QMap<int, double>;
@@ -87,18 +112,17 @@ TShortWares LiteralReplay(TDatabase& db, int house, const QList<int>& wares) {
     return shortWares;
 }
 
-// The check a save runs on the document's lines.
-TShortWares DocumentCheck(TDatabase& db, int house, const QList<int>& wares) {
-    TuWareStockSet set(&db);
-    for (int w : wares) {
-        set.Append();
-        set.WareIdFld->SetValue(w);
-        set.Post();
-    }
-    set.FindNegatives(house);
+// The check a save runs after writing the document: short wares are handed to the
+// stock-shortage handler, which here only collects them.
+TShortWares DocumentCheck(TDatabase& db, const RTakeout& bill) {
     TShortWares shortWares;
-    for (int v = 0; v < set.RecordCount(); ++v)
-        shortWares[int(set.WareIdFld->IntegerAt(v))] = set.StockQtyFld->FloatAt(v);
+    SetStockShortageHandler([&](QObject*, TuWareStockSet& set) {
+        for (int v = 0; v < set.RecordCount(); ++v)
+            shortWares[int(set.WareIdFld->IntegerAt(v))] = set.StockQtyFld->FloatAt(v);
+    });
+    AppSettings().NegativeStockControl = 1;  // warn, which computes everything a refusal does
+    StockCheck(nullptr, bill, db);
+    SetStockShortageHandler({});
     return shortWares;
 }
 
@@ -173,9 +197,12 @@ TCheckFigures StockCheck(TDatabase& db, int house, int runs) {
     for (int run = 0; run < std::max(1, runs); ++run) {
         db.BeginTrans();
         try {
-            const QList<int> wares = WriteStockOut(db, house);
+            const RTakeout bill = WriteStockOut(db, house);
+            QList<int> wares;
+            for (const RTakeoutdl& l : bill.Lines)
+                wares << int(l.WareId);
             TShortWares found;
-            times.push_back(TimeMs([&] { found = DocumentCheck(db, house, wares); }));
+            times.push_back(TimeMs([&] { found = DocumentCheck(db, bill); }));
             if (run == 0) {
                 TShortWares literal;
                 f.LiteralMs = TimeMs([&] { literal = LiteralReplay(db, house, wares); });
