@@ -382,6 +382,29 @@ const std::vector<int>& TColumnStore::RowsWithIntegers(int colA, qint64 a, int c
     return it == p.rows.constEnd() ? none : it.value();
 }
 
+namespace {
+
+template <typename T>
+void SqueezeVector(std::vector<T>& v) {
+    if (v.size() >= 4096 && v.capacity() > v.size() + v.size() / 4)
+        v.shrink_to_fit();
+}
+
+}  // namespace
+
+void TColumnStore::Squeeze() {
+    for (Column& c : columns_) {
+        SqueezeVector(c.i32);
+        SqueezeVector(c.i64);
+        SqueezeVector(c.f);
+        SqueezeVector(c.b);
+        SqueezeVector(c.text);
+        SqueezeVector(c.nulls);
+        SqueezeVector(c.bytes);
+        SqueezeVector(c.strings);
+    }
+}
+
 qint64 TColumnStore::ByteSize() const {
     qint64 bytes = 0;
     for (const Column& c : columns_) {

@@ -29,6 +29,9 @@ public:
     int AppendRow();  // every cell Null; returns its raw index
     void RemoveRow(int raw);
     void Clear();  // removes every row, keeps the columns
+    // Gives back the room a large load left over in its arrays (growth by doubling can leave
+    // nearly half unused).
+    void Squeeze();
 
     bool IsNull(int col, int raw) const {
         const Column& c = columns_[size_t(col)];

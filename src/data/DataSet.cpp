@@ -756,9 +756,13 @@ void TDataSet::EndLoad() {
     if (loadFrom_ >= 0 && onCalc_)
         for (int raw = loadFrom_; raw < store_->RowCount(); ++raw)
             RunCalc(raw);
+    if (loadFrom_ >= 0)
+        store_->Squeeze();
     loadFrom_ = -1;
     current_ = -1;
     RebuildView();
+    if (view_.size() >= 4096 && view_.capacity() > view_.size() + view_.size() / 4)
+        view_.shrink_to_fit();
     bof_ = true;
 }
 
