@@ -33,30 +33,32 @@ const char* const WareSql =
     "m.Id=d.MastId and WareId=%w group by HouseId";
 
 // The transfers of one warehouse are read in one pass over the transfer lines (in and out
-// together), so the statement scans each line table once.
+// together), so the statement scans each line table once. Grouping by +WareId rather than
+// WareId keeps SQLite from walking the lines in the order of the WareId index (a random read
+// of the whole table); it scans them in storage order and sorts the groups instead.
 const char* const HouseSql =
-    "select %h as HouseId, WareId, sum(SignId*Qty) as Qty, sum(SignId*d.Fund) as Fund "
-    "from putin m, putindl d where m.Id=d.MastId and HouseId=%h and BizDate<=%s group by WareId"
-    " union all select %h, WareId, -1*sum(SignId*Qty), -1*sum(SignId*d.Fund) from takeout m, "
-    "takeoutdl d where m.Id=d.MastId and HouseId=%h and BizDate<=%s group by WareId"
-    " union all select %h, WareId, "
+    "select %h as HouseId, +WareId as WareId, sum(SignId*Qty) as Qty, sum(SignId*d.Fund) as Fund "
+    "from putin m, putindl d where m.Id=d.MastId and HouseId=%h and BizDate<=%s group by +WareId"
+    " union all select %h, +WareId, -1*sum(SignId*Qty), -1*sum(SignId*d.Fund) from takeout m, "
+    "takeoutdl d where m.Id=d.MastId and HouseId=%h and BizDate<=%s group by +WareId"
+    " union all select %h, +WareId, "
     "sum(case when InId=%h then Qty else 0 end - case when OutId=%h then Qty else 0 end), "
     "sum(case when InId=%h then d.Fund else 0 end - case when OutId=%h then d.Fund else 0 end) "
     "from move m, movedl d where m.Id=d.MastId and (InId=%h or OutId=%h) and BizDate<=%s "
-    "group by WareId"
-    " union all select %h, WareId, sum(Qty), sum(d.Fund) from regulate m, regulatedl d where "
-    "m.Id=d.MastId and HouseId=%h and BizDate<=%s group by WareId"
-    " union all select %h, WareId, sum(Qty), sum(Fund) from carry m, carrydl d where "
-    "m.Id=d.MastId and HouseId=%h group by WareId";
+    "group by +WareId"
+    " union all select %h, +WareId, sum(Qty), sum(d.Fund) from regulate m, regulatedl d where "
+    "m.Id=d.MastId and HouseId=%h and BizDate<=%s group by +WareId"
+    " union all select %h, +WareId, sum(Qty), sum(Fund) from carry m, carrydl d where "
+    "m.Id=d.MastId and HouseId=%h group by +WareId";
 
 const char* const AllSql =
-    "select 0 as HouseId, WareId, sum(SignId*Qty) as Qty, sum(SignId*d.Fund) as Fund "
-    "from putin m, putindl d where m.Id=d.MastId and BizDate<=%s group by WareId"
-    " union all select 0, WareId, -1*sum(SignId*Qty), -1*sum(SignId*d.Fund) from takeout m, "
-    "takeoutdl d where m.Id=d.MastId and BizDate<=%s group by WareId"
-    " union all select 0, WareId, sum(Qty), sum(d.Fund) from regulate m, regulatedl d where "
-    "m.Id=d.MastId and BizDate<=%s group by WareId"
-    " union all select 0, WareId, sum(Qty), sum(Fund) from carrydl group by WareId";
+    "select 0 as HouseId, +WareId as WareId, sum(SignId*Qty) as Qty, sum(SignId*d.Fund) as Fund "
+    "from putin m, putindl d where m.Id=d.MastId and BizDate<=%s group by +WareId"
+    " union all select 0, +WareId, -1*sum(SignId*Qty), -1*sum(SignId*d.Fund) from takeout m, "
+    "takeoutdl d where m.Id=d.MastId and BizDate<=%s group by +WareId"
+    " union all select 0, +WareId, sum(Qty), sum(d.Fund) from regulate m, regulatedl d where "
+    "m.Id=d.MastId and BizDate<=%s group by +WareId"
+    " union all select 0, +WareId, sum(Qty), sum(Fund) from carrydl group by +WareId";
 
 }  // namespace
 

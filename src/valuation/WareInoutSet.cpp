@@ -6,42 +6,43 @@
 namespace {
 
 // The members of the ledger statement. %W is the ware condition of a member, %D its date
-// condition; %d the member's place in the statement.
+// condition.
 const char* const TakeoutPart =
     "select m.Code as BillCode, m.UserCode as UserCode, dp.Name as Dept, t.Name as Brief, "
     "-1*m.SignId*d.Qty as Qty, d.Price as Price, d.Fund as Fund, d.WareId as WareId, "
     "m.BizDate as BizDate, 1 as BillType, d.MastId as MastId, m.HouseId as HouseId, "
-    "0 as IsSale, d.Cost as Cost, m.BillTime as BillTime, 1 as SortKey, d.dlId as LineId, "
-    "0 as Part from takeoutdl d join takeout m on d.MastId=m.Id left join takeoutype t on "
+    "0 as IsSale, d.Cost as Cost, m.BillTime as BillTime, d.dlId as LineId from takeoutdl d join "
+    "takeout m on d.MastId=m.Id left join takeoutype t on "
     "m.TypeId=t.Id left join department dp on m.DeptId=dp.Id where 1=1%W%D";
 const char* const PutinPart =
     "select m.Code, m.UserCode, dp.Name, t.Name, m.SignId*d.Qty, d.Price, d.Fund, d.WareId, "
-    "m.BizDate, 0, d.MastId, m.HouseId, 0, 0, m.BillTime, 1, d.dlId, 1 from putindl d join "
+    "m.BizDate, 0, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from putindl d join "
     "putin m on d.MastId=m.Id left join putintype t on m.TypeId=t.Id left join department dp "
     "on m.DeptId=dp.Id where 1=1%W%D";
 const char* const GainPart =
     "select m.Code, m.UserCode, null, '盘盈', d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, 3, "
-    "d.MastId, m.HouseId, 0, 0, m.BillTime, 1, d.dlId, 2 from regulatedl d join regulate m on "
+    "d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from regulatedl d join regulate m on "
     "d.MastId=m.Id where d.Qty>0%W%D";
 const char* const LossPart =
     "select m.Code, m.UserCode, null, '盘亏', d.Qty, d.Price, -1*d.Fund, d.WareId, m.BizDate, "
-    "3, d.MastId, m.HouseId, 0, 0, m.BillTime, 1, d.dlId, 3 from regulatedl d join regulate m "
+    "3, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from regulatedl d join regulate m "
     "on d.MastId=m.Id where d.Qty<0%W%D";
 const char* const MoveInPart =
     "select m.Code, m.UserCode, null, '调入', d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, 2, "
-    "d.MastId, m.InId, -1, 0, m.BillTime, 1, d.dlId, 4 from movedl d join move m on "
+    "d.MastId, m.InId, -1, 0, m.BillTime, d.dlId from movedl d join move m on "
     "d.MastId=m.Id where 1=1%W%D";
 const char* const MoveOutPart =
     "select m.Code, m.UserCode, null, '调出', -1*d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, "
-    "2, d.MastId, m.OutId, -1, 0, m.BillTime, 1, d.dlId, 5 from movedl d join move m on "
+    "2, d.MastId, m.OutId, -1, 0, m.BillTime, d.dlId from movedl d join move m on "
     "d.MastId=m.Id where 1=1%W%D";
 const char* const CarryPart =
     "select null, null, null, '结转', d.Qty, d.Price, d.Fund, d.WareId, m.EndDate, -1, "
-    "d.MastId, d.HouseId, -1, 0, null, 0, d.dlId, 6 from carrydl d join carry m on "
+    "d.MastId, d.HouseId, -1, 0, null, d.dlId from carrydl d join carry m on "
     "d.MastId=m.Id where 1=1%W";
 
-// Ledger order: date, opening balances before documents, creation time, then the line.
-const char* const LedgerSort = "BizDate;SortKey;BillTime;LineId;Part";
+// Ledger order: date, then creation time (opening balances have none, and an empty value
+// sorts first), then the line; a transfer's receiving row before its sending row.
+const char* const LedgerSort = "BizDate;BillTime;LineId;BillType;Qty desc";
 
 QString Member(const char* part, const QString& wareCondition, const QString& dateCondition) {
     QString sql = QString::fromUtf8(part);
@@ -81,9 +82,7 @@ TWareInoutSet::TWareInoutSet(TDatabase* database, QObject* parent) : TQuerySet(d
     BillIdFld = AddField(TFieldKind::Integer, QStringLiteral("MastId"), -1, true);
     BillTypeFld = AddField(TFieldKind::Integer, QStringLiteral("BillType"), -1, true);
     BillTimeFld = AddField(TFieldKind::DateTime, QStringLiteral("BillTime"), -1, false);
-    SortKeyFld = AddField(TFieldKind::Integer, QStringLiteral("SortKey"), -1, false);
     LineIdFld = AddField(TFieldKind::Integer, QStringLiteral("LineId"), -1, false);
-    PartFld = AddField(TFieldKind::Integer, QStringLiteral("Part"), -1, false);
     SetSort(QString::fromLatin1(LedgerSort));
 }
 

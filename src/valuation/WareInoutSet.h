@@ -54,10 +54,8 @@ public:
     TField* CostFld;
     TField* BillIdFld;  // MastId: the document head, or carry.Id
     TField* BillTypeFld;
-    TField* BillTimeFld;
-    TField* SortKeyFld;  // 0 opening balance, 1 document line
-    TField* LineIdFld;   // the line's dlId
-    TField* PartFld;     // which member of the statement gave the row
+    TField* BillTimeFld;  // empty for opening balances
+    TField* LineIdFld;    // the line's dlId
 
 private:
     int Open(const QString& wareCondition, const QString& dateCondition, int cap);
