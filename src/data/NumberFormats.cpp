@@ -55,9 +55,20 @@ double RoundWith(double value, const QString& format) {
     if (kept < 15 && digits[kept] >= '5') {
         whole += 1;  // half away from zero: the sign is applied afterwards
     }
-    double result = double(whole / std::pow(10.0L, decimals));
-    if (decimals > 0) {
+    double result;
+    if (decimals == 0) {
+        result = double(whole);
+    } else if (whole < 9007199254740992.0L && decimals <= 22) {
+        // Both operands are exact doubles (an integer below 2^53, a power of ten up to 1e22),
+        // so the correctly rounded quotient is the nearest double to the rounded text: what
+        // reading that text back gives, without printing it.
+        static const double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        result = double(whole) / powers[decimals];
+    } else {
         // Reading the rounded text back gives the nearest double to it.
+        result = double(whole / std::pow(10.0L, decimals));
         char back[64];
         std::snprintf(back, sizeof back, "%.*f", decimals, result);
         result = std::strtod(back, nullptr);
