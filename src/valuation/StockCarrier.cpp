@@ -62,6 +62,34 @@ private:
     QStringList values_;
 };
 
+// The carry-over changes most pages of an SQLite file in one transaction. With the default
+// page cache of a couple of megabytes SQLite writes changed pages out and reads them back
+// many times before the commit; a larger cache for the length of the carry-over keeps them.
+class TLargePageCache {
+public:
+    explicit TLargePageCache(TDatabase& db) : db_(db) {
+        if (db_.Backend() != TBackend::SQLite)
+            return;
+        QSqlQuery q = db_.NewQuery();
+        db_.RunQuery(q, QStringLiteral("PRAGMA cache_size"), {}, {}, true);
+        if (!q.next())
+            return;
+        old_ = q.value(0).toLongLong();
+        q.finish();
+        db_.Execute(QStringLiteral("PRAGMA cache_size=-262144"));  // 256 MiB at most
+        set_ = true;
+    }
+    ~TLargePageCache() {
+        if (set_)
+            db_.TryExecSql(QStringLiteral("PRAGMA cache_size=%1").arg(old_));
+    }
+
+private:
+    TDatabase& db_;
+    qint64 old_ = 0;
+    bool set_ = false;
+};
+
 }  // namespace
 
 TStockCarrier::TStockCarrier(TDatabase* database, QObject* parent)
@@ -70,6 +98,7 @@ TStockCarrier::TStockCarrier(TDatabase* database, QObject* parent)
 bool TStockCarrier::Carry(const QDate& endDate) {
     skipped_ = 0;
     message_.clear();
+    TLargePageCache cache(*db_);
     db_->BeginTrans();
     bool done = false;
     try {
