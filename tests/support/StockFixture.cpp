@@ -72,30 +72,30 @@ int TStockFixture::Document(const QString& table, const QString& prefix, const Q
     return id;
 }
 
-int TStockFixture::PutIn(const QDate& date, int house, int ware, double qty, double price,
-                         double fund, int sign) {
+// A stock-in or stock-out: warehouse, sign and a type (made when missing) on the head.
+int TStockFixture::SignedDocument(const QString& table, const QString& typeTable,
+                                  const QString& prefix, const QDate& date, int house, int ware,
+                                  double qty, double price, double fund, int sign) {
     House(house);
-    Ensure(QStringLiteral("putintype"), 1);
+    Ensure(typeTable, 1);
     return Document(
-        QStringLiteral("putin"), QStringLiteral("NK"),
-        QStringLiteral("BizDate, HouseId, SignId, TypeId"),
+        table, prefix, QStringLiteral("BizDate, HouseId, SignId, TypeId"),
         QStringLiteral(":BizDate, :HouseId, :SignId, 1"),
         {DBParam(QStringLiteral("BizDate"), date), DBParam(QStringLiteral("HouseId"), house),
          DBParam(QStringLiteral("SignId"), sign)},
         ware, qty, price, fund);
 }
 
+int TStockFixture::PutIn(const QDate& date, int house, int ware, double qty, double price,
+                         double fund, int sign) {
+    return SignedDocument(QStringLiteral("putin"), QStringLiteral("putintype"),
+                          QStringLiteral("NK"), date, house, ware, qty, price, fund, sign);
+}
+
 int TStockFixture::TakeOut(const QDate& date, int house, int ware, double qty, double price,
                            double fund, int sign) {
-    House(house);
-    Ensure(QStringLiteral("takeoutype"), 1);
-    return Document(
-        QStringLiteral("takeout"), QStringLiteral("CK"),
-        QStringLiteral("BizDate, HouseId, SignId, TypeId"),
-        QStringLiteral(":BizDate, :HouseId, :SignId, 1"),
-        {DBParam(QStringLiteral("BizDate"), date), DBParam(QStringLiteral("HouseId"), house),
-         DBParam(QStringLiteral("SignId"), sign)},
-        ware, qty, price, fund);
+    return SignedDocument(QStringLiteral("takeout"), QStringLiteral("takeoutype"),
+                          QStringLiteral("CK"), date, house, ware, qty, price, fund, sign);
 }
 
 int TStockFixture::Move(const QDate& date, int outHouse, int inHouse, int ware, double qty,

@@ -47,6 +47,9 @@ private:
                  const QString& headValues, const TDBParameters& headParams, int ware, double qty,
                  double price, double fund, const QString& lineExtraColumns = {},
                  const QString& lineExtraValues = {}, const TDBParameters& lineParams = {});
+    int SignedDocument(const QString& table, const QString& typeTable, const QString& prefix,
+                       const QDate& date, int house, int ware, double qty, double price,
+                       double fund, int sign);
     void Ensure(const QString& table, int id);
     int MaxPlusOne(const QString& table, const QString& key);
 
