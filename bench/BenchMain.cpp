@@ -92,13 +92,14 @@ StockFigures::TMemoryFigures InChild(const QString& kind, const QString& url) {
 
 // The raw figures of one back end and size; -1 where a figure could not be had.
 struct TSizeFigures {
-    double Scan = -1, Pair = -1, All = -1, House = -1, Check = -1, Literal = -1;
+    double Scan = -1, Pair = -1, MiddlingPair = -1, All = -1, House = -1, Check = -1, Literal = -1;
     bool CheckMatches = false;
     StockFigures::TMemoryFigures Ledger, Carry;
 };
 
-TSizeFigures Measure(const QString& backend, qint64 size, const QString& url,
+TSizeFigures Measure(const QString& backend, const TGenOptions& options, const QString& url,
                      TBenchDatabases& databases, int runs) {
+    const qint64 size = options.Lines;
     TSizeFigures s;
     const QString prefix = QStringLiteral("%1_%2_").arg(backend).arg(size);
     auto raw = [&](const QString& name, const QString& value) {
@@ -114,10 +115,14 @@ TSizeFigures Measure(const QString& backend, qint64 size, const QString& url,
         qint64 scanRows = 0;
         s.Scan = StockFigures::ScanMs(db, runs, &scanRows);
         raw(QStringLiteral("scan_ms"), Num(s.Scan));
-        const StockFigures::TPair pair = StockFigures::BusyPair(db);
-        // A look-up is short: many of them make a steady median.
+        // The busiest ware and one of middling use, the same wares at every size, in
+        // warehouse 1. A look-up is short: many of them make a steady median.
+        const StockFigures::TPair pair{1, WareOfRank(options, 0)};
+        const StockFigures::TPair middling{1, WareOfRank(options, options.Wares / 2)};
         s.Pair = StockFigures::BalancePairMs(db, pair, std::max(25, runs * 5));
         raw(QStringLiteral("balance_pair_ms"), Num(s.Pair, 3));
+        s.MiddlingPair = StockFigures::BalancePairMs(db, middling, std::max(25, runs * 5));
+        raw(QStringLiteral("balance_pair_middling_ms"), Num(s.MiddlingPair, 3));
         s.All = StockFigures::BalanceAllMs(db, runs);
         raw(QStringLiteral("balance_all_ms"), Num(s.All));
         s.House = StockFigures::BalanceHouseMs(db, pair.House, runs);
@@ -186,6 +191,8 @@ void Summarise(const QString& backend, const QMap<qint64, TSizeFigures>& bySize)
         return bySize.size() > 1 ? Ratio(top, base) : -1;
     };
     Out(QStringLiteral("balance_pair_growth: ") + Judged(growth(t.Pair, b.Pair), 2));
+    Out(QStringLiteral("balance_pair_middling_growth: ") +
+        Judged(growth(t.MiddlingPair, b.MiddlingPair), 2));
     Out(QStringLiteral("balance_all_vs_scan: ") + Judged(Ratio(t.All, t.Scan), 1.5));
     Out(QStringLiteral("balance_house_vs_scan: ") + Judged(Ratio(t.House, t.Scan), 1.5));
     Out(QStringLiteral("stock_check_growth: ") + Judged(growth(t.Check, b.Check), 2));
@@ -284,7 +291,7 @@ int main(int argc, char* argv[]) {
                 continue;
             }
             try {
-                bySize[size] = Measure(backend, size, url, databases, runCount);
+                bySize[size] = Measure(backend, options, url, databases, runCount);
             } catch (const std::exception& e) {
                 Err(QStringLiteral("%1 %2: %3")
                         .arg(backend)

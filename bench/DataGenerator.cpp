@@ -112,6 +112,9 @@ public:
         const auto it = std::upper_bound(cdf_.begin(), cdf_.end(), u);
         return ids_[std::min<qsizetype>(it - cdf_.begin(), ids_.size() - 1)];
     }
+    int IdOfRank(int rank) const {
+        return ids_[size_t(std::clamp<int>(rank, 0, int(ids_.size()) - 1))];
+    }
 
 private:
     std::vector<double> cdf_;
@@ -513,8 +516,12 @@ void TGenerator::WriteDocuments(const std::function<void(qint64, qint64)>& progr
         progress(written, total);
 }
 
+// How strongly the busy wares dominate.
+constexpr double kSkew = 0.8;
+
 TGenCounts TGenerator::Run(const std::function<void(qint64, qint64)>& progress) {
-    pick_ = std::make_unique<TSkewedPick>(o_.Wares, 0.8, rng_);
+    // Made first, from the fresh generator, so WareOfRank can make it again.
+    pick_ = std::make_unique<TSkewedPick>(o_.Wares, kSkew, rng_);
     stock_ = std::make_unique<TStockBook>(o_.Houses, o_.Wares);
     db_.InTrans([&] {
         WriteReferenceData();
@@ -525,6 +532,11 @@ TGenCounts TGenerator::Run(const std::function<void(qint64, qint64)>& progress) 
 }
 
 }  // namespace
+
+int WareOfRank(const TGenOptions& options, int rank) {
+    std::mt19937_64 rng(options.Seed);
+    return TSkewedPick(std::max(1, options.Wares), kSkew, rng).IdOfRank(rank);
+}
 
 bool GenerateStockData(TDatabase& db, const TGenOptions& options, TGenCounts* counts,
                        QString* error, const std::function<void(qint64, qint64)>& progress) {

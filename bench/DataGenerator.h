@@ -34,3 +34,7 @@ struct TGenCounts {
 bool GenerateStockData(TDatabase& db, const TGenOptions& options, TGenCounts* counts,
                        QString* error,
                        const std::function<void(qint64 written, qint64 total)>& progress = {});
+
+// The ware drawn most often (rank 0), second most often (1) ... by the generator with these
+// options: the same ware at every size, since the order does not depend on the lines.
+int WareOfRank(const TGenOptions& options, int rank);

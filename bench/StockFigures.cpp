@@ -157,16 +157,6 @@ double ScanMs(TDatabase& db, int runs, qint64* rows) {
     return ms;
 }
 
-TPair BusyPair(TDatabase& db) {
-    TPair pair;
-    const auto rows = Rows(db, QStringLiteral("select WareId from putindl group by WareId order "
-                                              "by count(*) desc, WareId") +
-                                   db.Dialect().Limit(1));
-    if (!rows.isEmpty())
-        pair.Ware = rows.first().value(0).toInt();
-    return pair;
-}
-
 double BalancePairMs(TDatabase& db, TPair pair, int runs) {
     return MedianMs(runs, [&] {
         TWareCalc calc(&db);

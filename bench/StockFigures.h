@@ -13,12 +13,10 @@ namespace StockFigures {
 // every row fetched. *rows gets the number of result rows.
 double ScanMs(TDatabase& db, int runs, qint64* rows = nullptr);
 
-// A busy warehouse and ware: the ware with the most stock-in lines, in warehouse 1.
 struct TPair {
     int House = 1;
     int Ware = 1;
 };
-TPair BusyPair(TDatabase& db);
 
 // One stock look-up of the document editor: a new TWareCalc, OpenHouseWare, SumHouse
 // (median of `runs` look-ups).

@@ -1,6 +1,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest/QTest>
+#include <algorithm>
 
 #include "DataGenerator.h"
 #include "data/Database.h"
@@ -106,6 +107,13 @@ void GeneratorTest::wareReuseIsSkewedWithSeveralLinesPerDocument() {
     const auto perWare = Rows(db_, QStringLiteral("select count(*) from putindl group by WareId "
                                                   "order by count(*) desc"));
     QVERIFY(perWare.size() > 100);
+    // The benchmark finds the busiest ware by its rank; chance may put a neighbour first.
+    const auto busiest3 = Rows(db_, QStringLiteral("select WareId from putindl group by WareId "
+                                                   "order by count(*) desc") +
+                                        db_.Dialect().Limit(3));
+    QVERIFY(std::any_of(busiest3.begin(), busiest3.end(), [&](const QVariantList& r) {
+        return r.value(0).toInt() == WareOfRank(options_, 0);
+    }));
     const double busiest = perWare.first().value(0).toDouble();
     const double median = perWare.at(perWare.size() / 2).value(0).toDouble();
     QVERIFY2(busiest > 8 * median, qPrintable(QStringLiteral("%1 vs %2").arg(busiest).arg(median)));
