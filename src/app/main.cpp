@@ -5,14 +5,15 @@
 #include "shell/LoadAppSettings.h"
 #include "shell/Login.h"
 #include "shell/RegionalFormats.h"
+#include "shell/StartHook.h"
 #include "shell/ui/Application.h"
 #include "shell/ui/BaseFont.h"
 #include "shell/ui/CompanyInfoFrm.h"
 #include "shell/ui/DBConfigFrm.h"
 #include "shell/ui/LoginFrm.h"
 #include "shell/ui/MessageBoxPrompter.h"
-#include "shell/ui/PlainMainFrm.h"
 #include "shell/ui/SplashFrm.h"
+#include "shell/ui/main1Frm.h"
 
 int main(int argc, char* argv[]) {
     RegionalFormats::Apply();
@@ -50,7 +51,7 @@ int main(int argc, char* argv[]) {
     SetCompanyDialog(&companyDialog);
 
     splash->ShowHint(QStringLiteral("正在创建主界面,请稍候..."));
-    TPlainMainFrm mainWindow(AppDatabase());
+    Tmain1Frm mainWindow;
 
     splash->ShowHint(QStringLiteral("装载完成! 开始登陆系统..."));
     delete splash;
@@ -59,8 +60,11 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    mainWindow.AfterLogin();
     mainWindow.resize(1024, 700);  // the size it keeps where no window manager maximises it
     mainWindow.showMaximized();
+    Tmall startHook;
+    startHook.Start();
     const int rc = QApplication::exec();
     SetPrompter(nullptr);
     return rc;

@@ -12,3 +12,12 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
         return true;
     }
 }
+
+bool RunAbortable(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const EAbort&) {
+        return false;
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
 
 // The program's application object. A command abandoned with EAbort (after its refusal was
 // shown) ends in the event handler that ran it: the event counts as handled, nothing is
@@ -11,3 +12,7 @@ public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// Runs a command from a signal handler so that an abandoned command (EAbort) ends here, before
+// it reaches Qt's own code. False when it was abandoned.
+bool RunAbortable(const std::function<void()>& command);

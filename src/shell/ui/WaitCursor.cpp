@@ -1,0 +1,12 @@
+#include "shell/ui/WaitCursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+TWaitCursor::TWaitCursor() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TWaitCursor::~TWaitCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}
