@@ -56,6 +56,7 @@ int main(int argc, char* argv[]) {
     splash->ShowHint(QStringLiteral("装载完成! 开始登陆系统..."));
     delete splash;
     if (!LoginAtStart(QApplication::arguments().mid(1))) {
+        mainWindow.Shutdown();  // nobody logged in: the shut-down still runs in full
         SetPrompter(nullptr);
         return 0;
     }
