@@ -44,8 +44,8 @@ TCostCalc::TCostCalc(TDatabase* database, QObject* parent)
     CreateTable();
 }
 
-int TCostCalc::Prepare(const QDate& upToDate, const QList<int>& wareIds) {
-    return InoutSet->OpenAll(upToDate, wareIds);
+int TCostCalc::Prepare(const QDate& upToDate, const QList<int>& wareIds, TLedgerColumns columns) {
+    return InoutSet->OpenAll(upToDate, wareIds, columns);
 }
 
 void TCostCalc::Calc(int houseId, int wareId, int method) {

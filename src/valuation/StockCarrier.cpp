@@ -126,7 +126,8 @@ bool TStockCarrier::CarryInTransaction(const QDate& endDate) {
     TRecordSet wares(db_);
     if (wares.OpenSql(QStringLiteral("select Id, CostId from ware order by Id")) < 0)
         throw EAbort();
-    if (Prepare(endDate) < 0)
+    // Opening balances need the figures only.
+    if (Prepare(endDate, {}, TLedgerColumns::FiguresOnly) < 0)
         throw EAbort();
 
     // The warehouses each ware has ledger rows in, from one pass over the ledger.

@@ -1,42 +1,44 @@
 #include "valuation/WareInoutSet.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QStringList>
 
 namespace {
 
 // The members of the ledger statement. %W is the ware condition of a member, %D its date
-// condition.
+// condition. {...} marks a descriptive column and |...| a join only such columns need: a
+// ledger of figures only reads null for the one and leaves out the other.
 const char* const TakeoutPart =
-    "select m.Code as BillCode, m.UserCode as UserCode, dp.Name as Dept, t.Name as Brief, "
-    "-1*m.SignId*d.Qty as Qty, d.Price as Price, d.Fund as Fund, d.WareId as WareId, "
+    "select {m.Code} as BillCode, {m.UserCode} as UserCode, {dp.Name} as Dept, {t.Name} as "
+    "Brief, -1*m.SignId*d.Qty as Qty, d.Price as Price, d.Fund as Fund, d.WareId as WareId, "
     "m.BizDate as BizDate, 1 as BillType, d.MastId as MastId, m.HouseId as HouseId, "
-    "0 as IsSale, d.Cost as Cost, m.BillTime as BillTime, d.dlId as LineId from takeoutdl d join "
-    "takeout m on d.MastId=m.Id left join takeoutype t on "
-    "m.TypeId=t.Id left join department dp on m.DeptId=dp.Id where 1=1%W%D";
+    "0 as IsSale, {d.Cost} as Cost, m.BillTime as BillTime, d.dlId as LineId from takeoutdl d "
+    "join takeout m on d.MastId=m.Id |left join takeoutype t on m.TypeId=t.Id left join "
+    "department dp on m.DeptId=dp.Id| where 1=1%W%D";
 const char* const PutinPart =
-    "select m.Code, m.UserCode, dp.Name, t.Name, m.SignId*d.Qty, d.Price, d.Fund, d.WareId, "
-    "m.BizDate, 0, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from putindl d join "
-    "putin m on d.MastId=m.Id left join putintype t on m.TypeId=t.Id left join department dp "
-    "on m.DeptId=dp.Id where 1=1%W%D";
+    "select {m.Code}, {m.UserCode}, {dp.Name}, {t.Name}, m.SignId*d.Qty, d.Price, d.Fund, "
+    "d.WareId, m.BizDate, 0, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from putindl d join "
+    "putin m on d.MastId=m.Id |left join putintype t on m.TypeId=t.Id left join department dp "
+    "on m.DeptId=dp.Id| where 1=1%W%D";
 const char* const GainPart =
-    "select m.Code, m.UserCode, null, '盘盈', d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, 3, "
-    "d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from regulatedl d join regulate m on "
+    "select {m.Code}, {m.UserCode}, null, {'盘盈'}, d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, "
+    "3, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from regulatedl d join regulate m on "
     "d.MastId=m.Id where d.Qty>0%W%D";
 const char* const LossPart =
-    "select m.Code, m.UserCode, null, '盘亏', d.Qty, d.Price, -1*d.Fund, d.WareId, m.BizDate, "
-    "3, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from regulatedl d join regulate m "
-    "on d.MastId=m.Id where d.Qty<0%W%D";
+    "select {m.Code}, {m.UserCode}, null, {'盘亏'}, d.Qty, d.Price, -1*d.Fund, d.WareId, "
+    "m.BizDate, 3, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from regulatedl d join "
+    "regulate m on d.MastId=m.Id where d.Qty<0%W%D";
 const char* const MoveInPart =
-    "select m.Code, m.UserCode, null, '调入', d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, 2, "
-    "d.MastId, m.InId, -1, 0, m.BillTime, d.dlId from movedl d join move m on "
+    "select {m.Code}, {m.UserCode}, null, {'调入'}, d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, "
+    "2, d.MastId, m.InId, -1, 0, m.BillTime, d.dlId from movedl d join move m on "
     "d.MastId=m.Id where 1=1%W%D";
 const char* const MoveOutPart =
-    "select m.Code, m.UserCode, null, '调出', -1*d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, "
-    "2, d.MastId, m.OutId, -1, 0, m.BillTime, d.dlId from movedl d join move m on "
+    "select {m.Code}, {m.UserCode}, null, {'调出'}, -1*d.Qty, d.Price, d.Fund, d.WareId, "
+    "m.BizDate, 2, d.MastId, m.OutId, -1, 0, m.BillTime, d.dlId from movedl d join move m on "
     "d.MastId=m.Id where 1=1%W%D";
 const char* const CarryPart =
-    "select null, null, null, '结转', d.Qty, d.Price, d.Fund, d.WareId, m.EndDate, -1, "
+    "select null, null, null, {'结转'}, d.Qty, d.Price, d.Fund, d.WareId, m.EndDate, -1, "
     "d.MastId, d.HouseId, -1, 0, null, d.dlId from carrydl d join carry m on "
     "d.MastId=m.Id where 1=1%W";
 
@@ -44,8 +46,17 @@ const char* const CarryPart =
 // sorts first), then the line; a transfer's receiving row before its sending row.
 const char* const LedgerSort = "BizDate;BillTime;LineId;BillType;Qty desc";
 
-QString Member(const char* part, const QString& wareCondition, const QString& dateCondition) {
+QString Member(const char* part, const QString& wareCondition, const QString& dateCondition,
+               bool figuresOnly) {
     QString sql = QString::fromUtf8(part);
+    static const QRegularExpression descriptive(QStringLiteral("\\{[^}]*\\}"));
+    static const QRegularExpression joins(QStringLiteral("\\|[^|]*\\|"));
+    if (figuresOnly) {
+        sql.replace(descriptive, QStringLiteral("null"));
+        sql.replace(joins, QString());
+    } else {
+        sql.remove(QLatin1Char('{')).remove(QLatin1Char('}')).remove(QLatin1Char('|'));
+    }
     sql.replace(QLatin1String("%W"), wareCondition);
     sql.replace(QLatin1String("%D"), dateCondition);
     return sql;
@@ -86,21 +97,26 @@ TWareInoutSet::TWareInoutSet(TDatabase* database, QObject* parent) : TQuerySet(d
     SetSort(QString::fromLatin1(LedgerSort));
 }
 
-int TWareInoutSet::Open(const QString& wareCondition, const QString& dateCondition, int cap) {
+int TWareInoutSet::Open(const QString& wareCondition, const QString& dateCondition, int cap,
+                        TLedgerColumns columns) {
     const TDialect& dialect = Database()->Dialect();
-    QString takeout = Member(TakeoutPart, wareCondition, dateCondition);
-    QString putin = Member(PutinPart, wareCondition, dateCondition);
+    const bool lean = columns == TLedgerColumns::FiguresOnly;
+    const auto member = [&](const char* part, const QString& date) {
+        return Member(part, wareCondition, date, lean);
+    };
+    QString takeout = member(TakeoutPart, dateCondition);
+    QString putin = member(PutinPart, dateCondition);
     if (cap > 0) {
         takeout = Newest(takeout, cap, dialect);
         putin = Newest(putin, cap, dialect);
     }
     const QStringList members = {takeout,
                                  putin,
-                                 Member(GainPart, wareCondition, dateCondition),
-                                 Member(LossPart, wareCondition, dateCondition),
-                                 Member(MoveInPart, wareCondition, dateCondition),
-                                 Member(MoveOutPart, wareCondition, dateCondition),
-                                 Member(CarryPart, wareCondition, QString())};
+                                 member(GainPart, dateCondition),
+                                 member(LossPart, dateCondition),
+                                 member(MoveInPart, dateCondition),
+                                 member(MoveOutPart, dateCondition),
+                                 member(CarryPart, QString())};
     Close();
     SetFiltered(false);
     SetFilter(QString());
@@ -111,8 +127,8 @@ int TWareInoutSet::Open(const QString& wareCondition, const QString& dateConditi
 
 int TWareInoutSet::OpenWare(int wareId, int displayCap) {
     leftOut_ = 0;
-    const int rows =
-        Open(QStringLiteral(" and d.WareId=%1").arg(wareId), QString(), qMax(displayCap, 0));
+    const int rows = Open(QStringLiteral(" and d.WareId=%1").arg(wareId), QString(),
+                          qMax(displayCap, 0), TLedgerColumns::All);
     if (rows < 0 || displayCap <= 0)
         return rows;
     QSqlQuery q = Database()->NewQuery();
@@ -128,7 +144,8 @@ int TWareInoutSet::OpenWare(int wareId, int displayCap) {
     return rows;
 }
 
-int TWareInoutSet::OpenAll(const QDate& upToDate, const QList<int>& wareIds) {
+int TWareInoutSet::OpenAll(const QDate& upToDate, const QList<int>& wareIds,
+                           TLedgerColumns columns) {
     leftOut_ = 0;
     QString wareCondition;
     if (!wareIds.isEmpty()) {
@@ -141,7 +158,7 @@ int TWareInoutSet::OpenAll(const QDate& upToDate, const QList<int>& wareIds) {
     const QString dateCondition =
         upToDate.isValid() ? QStringLiteral(" and m.BizDate<=") + Database()->DateLiteral(upToDate)
                            : QString();
-    return Open(wareCondition, dateCondition, 0);
+    return Open(wareCondition, dateCondition, 0, columns);
 }
 
 void TWareInoutSet::SetScope(int houseId, int wareId) {

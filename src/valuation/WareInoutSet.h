@@ -14,6 +14,10 @@ enum TBillType {
     btRegulate = 3,
 };
 
+// What a ledger reads: every column, or only what figures need (quantities, prices, amounts,
+// dates, warehouse, ware and document ids); texts, department and cost then read empty.
+enum class TLedgerColumns { All, FiguresOnly };
+
 // The movement ledger: one row per document line that moved a ware in or out of a warehouse
 // (a transfer gives a row for each of its two warehouses) and one per opening balance of the
 // last carry-over, in business order: by date, opening balances first within their date,
@@ -31,7 +35,8 @@ public:
     int OpenWare(int wareId, int displayCap = 0);
     // The ledger of every ware (or of the listed wares) in every warehouse, up to a date
     // (invalid: unbounded); opening balances are never bounded.
-    int OpenAll(const QDate& upToDate = QDate(), const QList<int>& wareIds = {});
+    int OpenAll(const QDate& upToDate = QDate(), const QList<int>& wareIds = {},
+                TLedgerColumns columns = TLedgerColumns::All);
 
     // Shows the rows of one warehouse and ware; 0 or less means any.
     void SetScope(int houseId, int wareId);
@@ -58,6 +63,7 @@ public:
     TField* LineIdFld;    // the line's dlId
 
 private:
-    int Open(const QString& wareCondition, const QString& dateCondition, int cap);
+    int Open(const QString& wareCondition, const QString& dateCondition, int cap,
+             TLedgerColumns columns);
     int leftOut_ = 0;
 };

@@ -40,7 +40,7 @@ bool TuWareStockSet::FindNegatives(int houseId) {
     for (int v = 0; v < RecordCount(); ++v)
         wares << int(WareIdFld->IntegerAt(v));
     // A failed read has shown its message; never report "no negative stock" on it.
-    if (calc_->Prepare(QDate(), wares) < 0)
+    if (calc_->Prepare(QDate(), wares, TLedgerColumns::FiguresOnly) < 0)
         throw EAbort();
     DisableControls();
     int v = 0;

@@ -104,6 +104,26 @@ void CostCalcTest::ledgerRowsAndSigns() {
     ledger.SetScope(0, 0);
     QCOMPARE(ledger.RecordCount(), 10);
     QVERIFY(!ledger.Filtered());
+
+    // The ledger of figures only: the same rows in the same order, without their texts.
+    const auto figures = [](TWareInoutSet& l) {
+        QStringList rows;
+        for (int v = 0; v < l.RecordCount(); ++v)
+            rows << QStringLiteral("%1 %2 %3 h%4 %5 [%6]")
+                        .arg(l.BillTypeFld->IntegerAt(v))
+                        .arg(l.QtyFld->FloatAt(v))
+                        .arg(l.FundFld->FloatAt(v))
+                        .arg(l.HouseIdFld->IntegerAt(v))
+                        .arg(l.BillIdFld->IntegerAt(v))
+                        .arg(l.BriefFld->StringAt(v) + l.BillCodeFld->StringAt(v));
+        return rows;
+    };
+    TWareInoutSet lean(db_);
+    QCOMPARE(lean.OpenAll(QDate(), {1}, TLedgerColumns::FiguresOnly), 10);
+    QStringList want2 = figures(ledger);
+    for (QString& row : want2)
+        row = row.left(row.indexOf(QLatin1Char('['))) + QStringLiteral("[]");
+    QCOMPARE(figures(lean), want2);
 }
 
 void CostCalcTest::displayCapKeepsNewestRows() {
