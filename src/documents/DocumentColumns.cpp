@@ -23,6 +23,17 @@ void AddFundInWords(TDataSet& set) {
     });
 }
 
+QString SignedSummarySql(const QString& header, const QString& lines, const TWhereText& where) {
+    return QStringLiteral(
+               "select WareId, w.Code as WareCode, w.Name as WareName, w.PartNo as WarePartNo, "
+               "w.Brand as WareBrand, w.Package as WarePackage, w.Unit as WareUnit, w.Location as "
+               "WareLocation, sum(SignId*Qty) as tQty, sum(SignId*%2.Fund) as tFund, Count(*) as "
+               "tCnt from %1, %2, ware w where %1.Id=%2.MastId and WareId=w.Id  %3  group by "
+               "WareId, w.ClassId, w.Code, w.Name, w.PartNo, w.Brand, w.Package, w.Unit, "
+               "w.Location  order by w.ClassId, w.Code, w.Name, w.PartNo, w.Brand")
+        .arg(header, lines, where.IsEmpty() ? QString() : QStringLiteral(" and ") + where.Text());
+}
+
 QString RowCap(const TDialect& dialect, const QVariant& top) {
     const int n = top.toInt();
     return n > 0 ? dialect.Limit(n) : QString();

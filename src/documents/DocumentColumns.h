@@ -6,6 +6,7 @@
 #include "data/DataSet.h"
 #include "data/WhereText.h"
 #include "masterdata/Captions.h"
+#include "masterdata/FundField.h"
 
 class TDbSet;
 
@@ -26,6 +27,23 @@ void AddWareColumns(Set& set) {
     set.AddField(TFieldKind::Text, QStringLiteral("WareLocation"), 50, true, c.WareLocation);
     set.AddField(TFieldKind::Text, QStringLiteral("WarePartNo"), 200, true, c.WarePartNo);
 }
+
+// The columns of a per-ware summary: the ware columns, tQty "数量", tFund (money) "金额" and
+// tCnt "笔数".
+template <class Set>
+void AddSummaryColumns(Set& set, TField*& wareId, TField*& qty, TField*& fund, TField*& cnt) {
+    AddWareColumns(set);
+    wareId = set.FieldByName(QStringLiteral("WareId"));
+    qty = set.AddField(TFieldKind::Float, QStringLiteral("tQty"), -1, true, QStringLiteral("数量"));
+    fund = TFundField::Apply(
+        set.AddField(TFieldKind::Float, QStringLiteral("tFund"), -1, true, QStringLiteral("金额")));
+    cnt =
+        set.AddField(TFieldKind::Integer, QStringLiteral("tCnt"), -1, true, QStringLiteral("笔数"));
+}
+
+// The per-ware summary of stock-in or stock-out lines, signed by the direction, grouped and
+// ordered by ware class and code; conditions are appended after the join.
+QString SignedSummarySql(const QString& header, const QString& lines, const TWhereText& where);
 
 // The hidden calculated "金额(大写)" column: the amount in words of the absolute Fund of each row.
 void AddFundInWords(TDataSet& set);

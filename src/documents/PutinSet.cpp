@@ -1,7 +1,6 @@
 #include "documents/PutinSet.h"
 
 #include "documents/DocumentColumns.h"
-#include "masterdata/FundField.h"
 
 namespace {
 
@@ -137,25 +136,12 @@ int TPutinWareSet::Search(const RPutinWhere& where) {
 
 TPutinWareSumSet::TPutinWareSumSet(TDatabase* database, QObject* parent)
     : TRecordSet(database, parent), Where(new TPutinWhere(this)) {
-    DocumentColumns::AddWareColumns(*this);
-    WareIdFld = FieldByName(QStringLiteral("WareId"));
-    QtyFld = AddField(TFieldKind::Float, QStringLiteral("tQty"), -1, true, QStringLiteral("数量"));
-    FundFld = TFundField::Apply(
-        AddField(TFieldKind::Float, QStringLiteral("tFund"), -1, true, QStringLiteral("金额")));
-    CntFld =
-        AddField(TFieldKind::Integer, QStringLiteral("tCnt"), -1, true, QStringLiteral("笔数"));
+    DocumentColumns::AddSummaryColumns(*this, WareIdFld, QtyFld, FundFld, CntFld);
 }
 
 int TPutinWareSumSet::Search(const RPutinWhere& where) {
     Where->Assign(where);
-    const TWhereText w = Conditions(*this, where, TBillListForm::Summary, QStringLiteral("putin"));
-    return OpenSql(
-        QStringLiteral(
-            "select WareId, w.Code as WareCode, w.Name as WareName, w.PartNo as WarePartNo, "
-            "w.Brand as WareBrand, w.Package as WarePackage, w.Unit as WareUnit, w.Location as "
-            "WareLocation, sum(SignId*Qty) as tQty, sum(SignId*putindl.Fund) as tFund, Count(*) "
-            "as tCnt from putin, putindl, ware w where putin.Id=putindl.MastId and WareId=w.Id  "
-            "%1  group by WareId, w.ClassId, w.Code, w.Name, w.PartNo, w.Brand, w.Package, "
-            "w.Unit, w.Location  order by w.ClassId, w.Code, w.Name, w.PartNo, w.Brand")
-            .arg(w.IsEmpty() ? QString() : QStringLiteral(" and ") + w.Text()));
+    return OpenSql(DocumentColumns::SignedSummarySql(
+        QStringLiteral("putin"), QStringLiteral("putindl"),
+        Conditions(*this, where, TBillListForm::Summary, QStringLiteral("putin"))));
 }

@@ -1,0 +1,151 @@
+#include "documents/TakeoutSet.h"
+
+#include "documents/DocumentColumns.h"
+
+namespace {
+
+TWhereText Conditions(const TDbSet& set, const RTakeoutWhere& w, TBillListForm form,
+                      const QString& header) {
+    return StockBillConditions(set.Database()->Dialect(), w, QStringLiteral("ClientId"),
+                               w.Client.Id, w.TakeoutType.Id, form, header,
+                               QStringLiteral("takeoutdl"));
+}
+
+}  // namespace
+
+RTakeoutWhere BlankTakeoutWhere() {
+    return RTakeoutWhere();
+}
+
+TTakeoutWhere::TTakeoutWhere(QObject* parent)
+    : TStockBillWhere(QStringLiteral("Client"), AppCaptions().ClientWord,
+                      QStringLiteral("起始日期"), QStringLiteral("货品助查码"), parent),
+      ClientIdFld(PartnerIdFld),
+      ClientNameFld(PartnerNameFld) {}
+
+void TTakeoutWhere::Assign(const RTakeoutWhere& where) {
+    AssignFrom(where, where.Client, where.TakeoutType);
+}
+
+TTakeoutSet::TTakeoutSet(TDatabase* database, QObject* parent)
+    : TQuerySet(database, parent), Where(new TTakeoutWhere(this)) {
+    const TCaptions& c = AppCaptions();
+    AddField(TFieldKind::Integer, QStringLiteral("Id"), -1, false, QStringLiteral("Id"));
+    AddField(TFieldKind::Text, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
+    AddField(TFieldKind::Text, QStringLiteral("UserCode"), 30, true, QStringLiteral("单号"));
+    AddField(TFieldKind::DateTime, QStringLiteral("BizDate"), -1, true, QStringLiteral("业务日期"));
+    AddField(TFieldKind::Integer, QStringLiteral("HouseId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("HouseName"), 50, true, QStringLiteral("仓库"));
+    AddField(TFieldKind::Integer, QStringLiteral("HandmanId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("HandmanName"), 50, true, QStringLiteral("经手人"));
+    AddField(TFieldKind::Integer, QStringLiteral("DeptId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("DeptName"), 50, true, QStringLiteral("部门"));
+    AddField(TFieldKind::Integer, QStringLiteral("SignId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("SignName"), 30, true, QStringLiteral("方向"));
+    AddField(TFieldKind::Integer, QStringLiteral("TypeId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("TypeName"), 50, true, QStringLiteral("类型"));
+    AddField(TFieldKind::Integer, QStringLiteral("ClientId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("ClientName"), 50, true, c.ClientName);
+    AddField(TFieldKind::Text, QStringLiteral("ClientLinkman"), 50, true, c.ClientLinkman);
+    AddField(TFieldKind::Text, QStringLiteral("ClientTel"), 50, true, c.ClientTel);
+    AddField(TFieldKind::Text, QStringLiteral("ClientFax"), 50, true, c.ClientFax);
+    AddField(TFieldKind::Text, QStringLiteral("ClientAddr"), 100, true, c.ClientAddr);
+    AddField(TFieldKind::Text, QStringLiteral("BatchNo"), 30, true, c.BatchNo);
+    AddField(TFieldKind::Float, QStringLiteral("Fund"), -1, true, QStringLiteral("金额"));
+    DocumentColumns::AddFundInWords(*this);
+    AddField(TFieldKind::Text, QStringLiteral("Billman"), 20, true, QStringLiteral("制单人"));
+    AddField(TFieldKind::DateTime, QStringLiteral("BillTime"), -1, true,
+             QStringLiteral("制单时间"));
+    AddField(TFieldKind::Text, QStringLiteral("Checkman"), 20, true, QStringLiteral("审核人"));
+    AddField(TFieldKind::DateTime, QStringLiteral("CheckTime"), -1, true,
+             QStringLiteral("审核时间"));
+    AddField(TFieldKind::Text, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
+}
+
+int TTakeoutSet::Search(const RTakeoutWhere& where) {
+    Where->Assign(where);
+    const TWhereText w = Conditions(*this, where, TBillListForm::Documents, QStringLiteral("p"));
+    return OpenSql(
+        QStringLiteral(
+            "select p.*, h.Name as HouseName, d.Name as DeptName, s.Name as SignName, t.Name as "
+            "TypeName, u.Name as ClientName, u.Linkman as ClientLinkman, u.Tel as ClientTel, "
+            "u.Fax as ClientFax, u.Addr as ClientAddr, e.Name as HandmanName from ((((((takeout "
+            "p left join warehouse h on p.HouseId=h.Id) left join department d on "
+            "p.DeptId=d.Id) left join takeoutsign s on p.SignId=s.Id) left join takeoutype t on "
+            "p.TypeId=t.Id) left join client u on p.ClientId=u.Id) left join employee e on "
+            "p.HandmanId=e.Id) %1  order by p.Id desc")
+            .arg(w.WherePart()) +
+        DocumentColumns::RowCap(Database()->Dialect(), where.TopRecord));
+}
+
+int TTakeoutSet::OpenById(qint64 id) {
+    RTakeoutWhere w = BlankTakeoutWhere();
+    w.BillId = id;
+    return Search(w);
+}
+
+TTakeoutWareSet::TTakeoutWareSet(TDatabase* database, QObject* parent)
+    : TQuerySet(database, parent), Where(new TTakeoutWhere(this)) {
+    const TCaptions& c = AppCaptions();
+    AddField(TFieldKind::Integer, QStringLiteral("KindId"), -1, false, QStringLiteral("KindId"));
+    AddField(TFieldKind::Integer, QStringLiteral("Id"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
+    AddField(TFieldKind::Text, QStringLiteral("UserCode"), 30, true, QStringLiteral("单号"));
+    AddField(TFieldKind::DateTime, QStringLiteral("BizDate"), -1, true, QStringLiteral("日期"));
+    AddField(TFieldKind::Integer, QStringLiteral("HouseId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("HouseName"), 50, true, QStringLiteral("仓库"));
+    AddField(TFieldKind::Integer, QStringLiteral("HandmanId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("HandmanName"), 50, true, QStringLiteral("经手人"));
+    AddField(TFieldKind::Integer, QStringLiteral("DeptId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("DeptName"), 50, true, QStringLiteral("部门"));
+    AddField(TFieldKind::Integer, QStringLiteral("SignId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("SignName"), 30, true, QStringLiteral("方向"));
+    AddField(TFieldKind::Integer, QStringLiteral("TypeId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("TypeName"), 50, true, QStringLiteral("类型"));
+    AddField(TFieldKind::Integer, QStringLiteral("ClientId"), -1, false);
+    AddField(TFieldKind::Text, QStringLiteral("ClientName"), 50, true, QStringLiteral("收货方"));
+    AddField(TFieldKind::Text, QStringLiteral("BatchNo"), 30, true, c.BatchNo);
+    AddField(TFieldKind::Text, QStringLiteral("Billman"), 20, true, QStringLiteral("制单人"));
+    AddField(TFieldKind::DateTime, QStringLiteral("BillTime"), -1, true,
+             QStringLiteral("制单时间"));
+    AddField(TFieldKind::Text, QStringLiteral("Checkman"), 20, true, QStringLiteral("审核人"));
+    AddField(TFieldKind::DateTime, QStringLiteral("CheckTime"), -1, true,
+             QStringLiteral("审核时间"));
+    AddField(TFieldKind::Text, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
+    DocumentColumns::AddWareColumns(*this);
+    AddField(TFieldKind::Float, QStringLiteral("sQty"), -1, true, QStringLiteral("数量"));
+    AddField(TFieldKind::Float, QStringLiteral("Price"), -1, true, QStringLiteral("单价"));
+    AddField(TFieldKind::Float, QStringLiteral("sFund"), -1, true, QStringLiteral("金额"));
+    AddField(TFieldKind::Text, QStringLiteral("dlNote"), 50, true, QStringLiteral("明细备注"));
+}
+
+int TTakeoutWareSet::Search(const RTakeoutWhere& where) {
+    Where->Assign(where);
+    const TWhereText w = Conditions(*this, where, TBillListForm::Lines, QStringLiteral("m"));
+    return OpenSql(
+        QStringLiteral(
+            "select m.*,d.*,%1 as KindId,SignId*Qty as sQty,SignId*d.Fund as sFund, w.Code as "
+            "WareCode, w.Name as WareName, w.PartNo as WarePartNo, w.Brand as WareBrand, "
+            "w.Package as WarePackage, w.Unit as WareUnit, w.Location as WareLocation, h.Name "
+            "as HouseName, c.Name as ClientName, t.Name as TypeName, s.Name as SignName, e.Name "
+            "as HandmanName, a.Name as DeptName  from ((((((((takeoutdl d left join takeout m "
+            "on d.MastId=m.Id)  left join ware w on d.WareId=w.Id)  left join warehouse h on "
+            "m.HouseId=h.Id)  left join client c on m.ClientId=c.Id)  left join takeoutype t on "
+            "m.TypeId=t.Id)  left join takeoutsign s on m.SignId=s.Id)  left join employee e on "
+            "m.HandmanId=e.Id)  left join department a on m.DeptId=a.Id)  %2  order by BizDate")
+            .arg(1)
+            .arg(w.WherePart()) +
+        Database()->Dialect().Limit(500));
+}
+
+TTakeoutWareSumSet::TTakeoutWareSumSet(TDatabase* database, QObject* parent)
+    : TQuerySet(database, parent), Where(new TTakeoutWhere(this)) {
+    DocumentColumns::AddSummaryColumns(*this, WareIdFld, QtyFld, FundFld, CntFld);
+}
+
+int TTakeoutWareSumSet::Search(const RTakeoutWhere& where) {
+    Where->Assign(where);
+    return OpenSql(DocumentColumns::SignedSummarySql(
+        QStringLiteral("takeout"), QStringLiteral("takeoutdl"),
+        Conditions(*this, where, TBillListForm::Summary, QStringLiteral("takeout"))));
+}
