@@ -159,15 +159,21 @@ void MainMenuTest::captionsMatchWithoutHotKeys() {
 void MainMenuTest::dateText_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Monday") << QDate(2005, 2, 21) << "2005年02月21日 星期一";
-    QTest::newRow("Sunday") << QDate(2026, 12, 13) << "2026年12月13日 星期日";
-    QTest::newRow("Saturday") << QDate(2000, 1, 1) << "2000年01月01日 星期六";
+    QTest::addColumn<QString>("lunar");
+    QTest::newRow("Monday") << QDate(2005, 2, 21) << "2005年02月21日 星期一"
+                            << "乙酉 鸡年 正月十三";
+    QTest::newRow("Saturday") << QDate(2000, 1, 1) << "2000年01月01日 星期六"
+                              << "庚辰 龙年 十一月廿五";
+    QTest::newRow("beyond the tables") << QDate(2051, 1, 8) << "2051年01月08日 星期日"
+                                       << "辛未 羊年";
 }
 
 void MainMenuTest::dateText() {
     QFETCH(QDate, date);
     QFETCH(QString, text);
+    QFETCH(QString, lunar);
     QCOMPARE(GregorianDateText(date), text);
+    QCOMPARE(LunarLabelText(date), lunar);
 }
 
 LUMORA_TEST_MAIN(MainMenuTest)

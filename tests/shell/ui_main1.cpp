@@ -14,8 +14,10 @@
 #include "data/Database.h"
 #include "shell/AppIdentity.h"
 #include "shell/AppSettings.h"
+#include "shell/Company.h"
 #include "shell/DateText.h"
 #include "shell/KeyValue2.h"
+#include "shell/Login.h"
 #include "shell/Operator.h"
 #include "shell/ui/DesktopView.h"
 #include "shell/ui/PickMenuFrm.h"
@@ -50,6 +52,22 @@ QStringList IconTexts(const TDesktopView* view) {
     return texts;
 }
 
+class CountingCompanyDialog : public TCompanyDialog {
+public:
+    QList<bool> ReadOnly;
+    bool Execute(TCompany&, bool readOnly) override {
+        ReadOnly << readOnly;
+        return false;
+    }
+};
+
+// Logs in as the scripted operator, or cancels when there is none.
+class ScriptedLogin : public TLoginDialog {
+public:
+    QString LoginId;
+    bool Execute() override { return !LoginId.isEmpty() && LoginWith(LoginId, QString()); }
+};
+
 }  // namespace
 
 class Main1Test : public QObject {
@@ -61,6 +79,7 @@ private slots:
     void captionMenusAndLabels();
     void toolEntriesFromLinks();
     void entriesWithoutWindowsAreDisabled();
+    void companyAndReLogin();
     void menuRights_data();
     void menuRights();
     void hourglass_data();
@@ -134,13 +153,38 @@ void Main1Test::toolEntriesFromLinks() {
 
 void Main1Test::entriesWithoutWindowsAreDisabled() {
     Tmain1Frm window;
-    for (const char* name : {"mnuExit1", "mnuPickMenu1", "mnuCarrier1", "mnuHelpFile1", "mnuFaq1",
-                             "mnuNotepad1", "mnuCalculator1"})
+    for (const char* name :
+         {"mnuExit1", "mnuPickMenu1", "mnuCarrier1", "mnuHelpFile1", "mnuOptions1", "mnuOperators1",
+          "mnuPassword1", "mnuRelogin1", "mnuCompany1", "mnuPickLists1", "mnuFaq1", "mnuNotepad1",
+          "mnuCalculator1"})
         QVERIFY2(window.EntryAction(name)->isEnabled(), name);
     for (const char* name : {"mnuHouses1", "mnuPutin1", "mnuHouseSum1", "mnuAbout1"})
         QVERIFY2(!window.EntryAction(name)->isEnabled(), name);
     window.SetEntryHandler(QStringLiteral("mnuHouses1"), [] {});
     QVERIFY(window.EntryAction("mnuHouses1")->isEnabled());
+}
+
+void Main1Test::companyAndReLogin() {
+    CountingCompanyDialog company;
+    SetCompanyDialog(&company);
+    ScriptedLogin login;
+    SetLoginDialog(&login);
+    LogInAs(TOperator::RightEntry(10000), QStringLiteral("货品=200,40"));
+    Tmain1Frm window;
+    window.AfterLogin();
+    window.EntryAction("mnuCompany1")->trigger();
+    QCOMPARE(company.ReadOnly, QList<bool>{false});
+
+    window.EntryAction("mnuRelogin1")->trigger();  // cancelled: li stays
+    QCOMPARE(window.OperatorLabel()->text(), QStringLiteral("li"));
+    login.LoginId = QStringLiteral("sa");
+    window.EntryAction("mnuRelogin1")->trigger();
+    QCOMPARE(AppOperator().LoginId, QStringLiteral("sa"));
+    QCOMPARE(window.OperatorLabel()->text(), QStringLiteral("sa"));
+    QCOMPARE(window.DesktopView()->count(), 0);              // sa's own, empty desktop
+    QCOMPARE(StoredMenus(), QStringLiteral("货品=200,40"));  // li's was kept on leaving
+    SetCompanyDialog(nullptr);
+    SetLoginDialog(nullptr);
 }
 
 void Main1Test::menuRights_data() {

@@ -19,15 +19,21 @@
 #include "shell/AppIdentity.h"
 #include "shell/AppSettings.h"
 #include "shell/Compaction.h"
+#include "shell/Company.h"
 #include "shell/DateText.h"
 #include "shell/DesktopPrograms.h"
 #include "shell/KeyValue2.h"
+#include "shell/Login.h"
 #include "shell/Operator.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ToolLinks.h"
 #include "shell/ui/Application.h"
 #include "shell/ui/DesktopView.h"
 #include "shell/ui/LinkRunner.h"
+#include "shell/ui/OperatorsFrm.h"
+#include "shell/ui/OptionEdtFrm.h"
+#include "shell/ui/PasswordChangerFrm.h"
+#include "shell/ui/PickListFrm.h"
 #include "shell/ui/PickMenuFrm.h"
 #include "shell/ui/Pictures.h"
 #include "shell/ui/WaitCursor.h"
@@ -119,6 +125,7 @@ void Tmain1Frm::BuildBanner(QVBoxLayout* column) {
     lblLunar1_ = addLine(QStringLiteral("农  历:"), QStringLiteral("lblLunar1"));
     lblOperator1_ = addLine(QStringLiteral("操作员:"), QStringLiteral("lblOperator1"));
     lblDate1_->setText(GregorianDateText(QDate::currentDate()));
+    lblLunar1_->setText(LunarLabelText(QDate::currentDate()));
     column->addWidget(banner);
 }
 
@@ -173,6 +180,16 @@ void Tmain1Frm::BuildBottom(QVBoxLayout* column) {
 }
 
 void Tmain1Frm::InstallHandlers() {
+    SetEntryHandler(QStringLiteral("mnuOptions1"), [this] { ShowOptions(this); });
+    SetEntryHandler(QStringLiteral("mnuOperators1"), [this] { ShowOperators(this); });
+    SetEntryHandler(QStringLiteral("mnuPassword1"), [this] { ChangeMyPassword(this); });
+    SetEntryHandler(QStringLiteral("mnuRelogin1"), [this] {
+        StoreDesktop();  // what the leaving operator moved is kept
+        if (ReLogin())
+            AfterLogin();
+    });
+    SetEntryHandler(QStringLiteral("mnuCompany1"), [] { AppCompany().EditCompany(false); });
+    SetEntryHandler(QStringLiteral("mnuPickLists1"), [this] { ShowPickLists(this); });
     SetEntryHandler(QStringLiteral("mnuExit1"), [this] { close(); });
     SetEntryHandler(QStringLiteral("mnuPickMenu1"), [this] { PickDesktopMenus(); });
     SetEntryHandler(QStringLiteral("mnuCarrier1"), [this] { TCarrierFrm::Execute(this); });
