@@ -72,6 +72,9 @@ TWareCalc::TWareCalc(TDatabase* database, QObject* parent) : TQuerySet(database,
 int TWareCalc::OpenStatement(QString sql, int houseId, int wareId, const QDate& upToDate) {
     sql.replace(QLatin1String("%h"), QString::number(houseId));
     sql.replace(QLatin1String("%w"), QString::number(wareId));
+    // PostgreSQL groups by hashing either way; the plain column lets it plan as usual.
+    if (Database()->Backend() == TBackend::PostgreSQL)
+        sql.replace(QLatin1String("+WareId"), QLatin1String("WareId"));
     if (upToDate.isValid())
         sql.replace(QLatin1String("%s"), Database()->DateLiteral(upToDate));
     else
