@@ -28,6 +28,34 @@ void AddWareColumns(Set& set) {
     set.AddField(TFieldKind::Text, QStringLiteral("WarePartNo"), 200, true, c.WarePartNo);
 }
 
+// Id (hidden), Code "编号", UserCode "单号" and BizDate with the list's date caption.
+template <class Set>
+void AddBillHeadColumns(Set& set, const QString& dateCaption) {
+    set.AddField(TFieldKind::Integer, QStringLiteral("Id"), -1, false, QStringLiteral("Id"));
+    set.AddField(TFieldKind::Text, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
+    set.AddField(TFieldKind::Text, QStringLiteral("UserCode"), 30, true, QStringLiteral("单号"));
+    set.AddField(TFieldKind::DateTime, QStringLiteral("BizDate"), -1, true, dateCaption);
+}
+
+// A hidden id column and the visible name column beside it ("HouseId", "HouseName").
+template <class Set>
+void AddIdName(Set& set, const QString& prefix, int size, const QString& caption) {
+    set.AddField(TFieldKind::Integer, prefix + QStringLiteral("Id"), -1, false);
+    set.AddField(TFieldKind::Text, prefix + QStringLiteral("Name"), size, true, caption);
+}
+
+// Billman "制单人", BillTime, Checkman "审核人", CheckTime and Note "备注".
+template <class Set>
+void AddBillTrailColumns(Set& set) {
+    set.AddField(TFieldKind::Text, QStringLiteral("Billman"), 20, true, QStringLiteral("制单人"));
+    set.AddField(TFieldKind::DateTime, QStringLiteral("BillTime"), -1, true,
+                 QStringLiteral("制单时间"));
+    set.AddField(TFieldKind::Text, QStringLiteral("Checkman"), 20, true, QStringLiteral("审核人"));
+    set.AddField(TFieldKind::DateTime, QStringLiteral("CheckTime"), -1, true,
+                 QStringLiteral("审核时间"));
+    set.AddField(TFieldKind::Text, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
+}
+
 // The columns of a per-ware summary: the ware columns, tQty "数量", tFund (money) "金额" and
 // tCnt "笔数".
 template <class Set>

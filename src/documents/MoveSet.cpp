@@ -31,28 +31,10 @@ TWhereText LineConditions(const TDialect& dialect, const RMoveWhere& w) {
 
 template <class Set>
 void AddMoveHeaderColumns(Set& set, const QString& dateCaption) {
-    set.AddField(TFieldKind::Integer, QStringLiteral("Id"), -1, false, QStringLiteral("Id"));
-    set.AddField(TFieldKind::Text, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
-    set.AddField(TFieldKind::Text, QStringLiteral("UserCode"), 30, true, QStringLiteral("单号"));
-    set.AddField(TFieldKind::DateTime, QStringLiteral("BizDate"), -1, true, dateCaption);
-    set.AddField(TFieldKind::Integer, QStringLiteral("InId"), -1, false);
-    set.AddField(TFieldKind::Text, QStringLiteral("InName"), 30, true, QStringLiteral("调入仓库"));
-    set.AddField(TFieldKind::Integer, QStringLiteral("OutId"), -1, false);
-    set.AddField(TFieldKind::Text, QStringLiteral("OutName"), 30, true, QStringLiteral("调出仓库"));
-    set.AddField(TFieldKind::Integer, QStringLiteral("HandmanId"), -1, false);
-    set.AddField(TFieldKind::Text, QStringLiteral("HandmanName"), 50, true,
-                 QStringLiteral("经手人"));
-}
-
-template <class Set>
-void AddBillTrailColumns(Set& set) {
-    set.AddField(TFieldKind::Text, QStringLiteral("Billman"), 20, true, QStringLiteral("制单人"));
-    set.AddField(TFieldKind::DateTime, QStringLiteral("BillTime"), -1, true,
-                 QStringLiteral("制单时间"));
-    set.AddField(TFieldKind::Text, QStringLiteral("Checkman"), 20, true, QStringLiteral("审核人"));
-    set.AddField(TFieldKind::DateTime, QStringLiteral("CheckTime"), -1, true,
-                 QStringLiteral("审核时间"));
-    set.AddField(TFieldKind::Text, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
+    DocumentColumns::AddBillHeadColumns(set, dateCaption);
+    DocumentColumns::AddIdName(set, QStringLiteral("In"), 30, QStringLiteral("调入仓库"));
+    DocumentColumns::AddIdName(set, QStringLiteral("Out"), 30, QStringLiteral("调出仓库"));
+    DocumentColumns::AddIdName(set, QStringLiteral("Handman"), 50, QStringLiteral("经手人"));
 }
 
 }  // namespace
@@ -116,7 +98,7 @@ TMoveSet::TMoveSet(TDatabase* database, QObject* parent)
     AddMoveHeaderColumns(*this, QStringLiteral("业务日期"));
     AddField(TFieldKind::Float, QStringLiteral("Fund"), -1, true, QStringLiteral("金额"));
     DocumentColumns::AddFundInWords(*this);
-    AddBillTrailColumns(*this);
+    DocumentColumns::AddBillTrailColumns(*this);
 }
 
 int TMoveSet::Search(const RMoveWhere& w) {
@@ -161,7 +143,7 @@ TMoveWareQrySet::TMoveWareQrySet(TDatabase* database, QObject* parent)
     : TQuerySet(database, parent), Where(new TMoveWhere(this)) {
     AddField(TFieldKind::Integer, QStringLiteral("KindId"), -1, false, QStringLiteral("KindId"));
     AddMoveHeaderColumns(*this, QStringLiteral("日期"));
-    AddBillTrailColumns(*this);
+    DocumentColumns::AddBillTrailColumns(*this);
     DocumentColumns::AddWareColumns(*this);
     AddField(TFieldKind::Float, QStringLiteral("Qty"), -1, true, QStringLiteral("数量"));
     AddField(TFieldKind::Float, QStringLiteral("Price"), -1, true, QStringLiteral("单价"));

@@ -42,22 +42,11 @@ void TRegulateWhere::Assign(const RRegulateWhere& w) {
 
 TRegulateSet::TRegulateSet(TDatabase* database, QObject* parent)
     : TQuerySet(database, parent), Where(new TRegulateWhere(this)) {
-    AddField(TFieldKind::Integer, QStringLiteral("Id"), -1, false, QStringLiteral("Id"));
-    AddField(TFieldKind::Text, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
-    AddField(TFieldKind::Text, QStringLiteral("UserCode"), 30, true, QStringLiteral("单号"));
-    AddField(TFieldKind::DateTime, QStringLiteral("BizDate"), -1, true, QStringLiteral("业务日期"));
-    AddField(TFieldKind::Integer, QStringLiteral("HouseId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("HouseName"), 50, true, QStringLiteral("仓库"));
-    AddField(TFieldKind::Integer, QStringLiteral("HandmanId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("HandmanName"), 50, true, QStringLiteral("经手人"));
+    DocumentColumns::AddBillHeadColumns(*this, QStringLiteral("业务日期"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("House"), 50, QStringLiteral("仓库"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Handman"), 50, QStringLiteral("经手人"));
     AddField(TFieldKind::Float, QStringLiteral("Fund"), -1, true, QStringLiteral("金额"));
-    AddField(TFieldKind::Text, QStringLiteral("Billman"), 20, true, QStringLiteral("制单人"));
-    AddField(TFieldKind::DateTime, QStringLiteral("BillTime"), -1, true,
-             QStringLiteral("制单时间"));
-    AddField(TFieldKind::Text, QStringLiteral("Checkman"), 20, true, QStringLiteral("审核人"));
-    AddField(TFieldKind::DateTime, QStringLiteral("CheckTime"), -1, true,
-             QStringLiteral("审核时间"));
-    AddField(TFieldKind::Text, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
+    DocumentColumns::AddBillTrailColumns(*this);
 }
 
 int TRegulateSet::Search(const RRegulateWhere& w) {

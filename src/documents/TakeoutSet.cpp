@@ -30,22 +30,13 @@ void TTakeoutWhere::Assign(const RTakeoutWhere& where) {
 TTakeoutSet::TTakeoutSet(TDatabase* database, QObject* parent)
     : TQuerySet(database, parent), Where(new TTakeoutWhere(this)) {
     const TCaptions& c = AppCaptions();
-    AddField(TFieldKind::Integer, QStringLiteral("Id"), -1, false, QStringLiteral("Id"));
-    AddField(TFieldKind::Text, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
-    AddField(TFieldKind::Text, QStringLiteral("UserCode"), 30, true, QStringLiteral("单号"));
-    AddField(TFieldKind::DateTime, QStringLiteral("BizDate"), -1, true, QStringLiteral("业务日期"));
-    AddField(TFieldKind::Integer, QStringLiteral("HouseId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("HouseName"), 50, true, QStringLiteral("仓库"));
-    AddField(TFieldKind::Integer, QStringLiteral("HandmanId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("HandmanName"), 50, true, QStringLiteral("经手人"));
-    AddField(TFieldKind::Integer, QStringLiteral("DeptId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("DeptName"), 50, true, QStringLiteral("部门"));
-    AddField(TFieldKind::Integer, QStringLiteral("SignId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("SignName"), 30, true, QStringLiteral("方向"));
-    AddField(TFieldKind::Integer, QStringLiteral("TypeId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("TypeName"), 50, true, QStringLiteral("类型"));
-    AddField(TFieldKind::Integer, QStringLiteral("ClientId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("ClientName"), 50, true, c.ClientName);
+    DocumentColumns::AddBillHeadColumns(*this, QStringLiteral("业务日期"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("House"), 50, QStringLiteral("仓库"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Handman"), 50, QStringLiteral("经手人"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Dept"), 50, QStringLiteral("部门"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Sign"), 30, QStringLiteral("方向"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Type"), 50, QStringLiteral("类型"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Client"), 50, c.ClientName);
     AddField(TFieldKind::Text, QStringLiteral("ClientLinkman"), 50, true, c.ClientLinkman);
     AddField(TFieldKind::Text, QStringLiteral("ClientTel"), 50, true, c.ClientTel);
     AddField(TFieldKind::Text, QStringLiteral("ClientFax"), 50, true, c.ClientFax);
@@ -53,13 +44,7 @@ TTakeoutSet::TTakeoutSet(TDatabase* database, QObject* parent)
     AddField(TFieldKind::Text, QStringLiteral("BatchNo"), 30, true, c.BatchNo);
     AddField(TFieldKind::Float, QStringLiteral("Fund"), -1, true, QStringLiteral("金额"));
     DocumentColumns::AddFundInWords(*this);
-    AddField(TFieldKind::Text, QStringLiteral("Billman"), 20, true, QStringLiteral("制单人"));
-    AddField(TFieldKind::DateTime, QStringLiteral("BillTime"), -1, true,
-             QStringLiteral("制单时间"));
-    AddField(TFieldKind::Text, QStringLiteral("Checkman"), 20, true, QStringLiteral("审核人"));
-    AddField(TFieldKind::DateTime, QStringLiteral("CheckTime"), -1, true,
-             QStringLiteral("审核时间"));
-    AddField(TFieldKind::Text, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
+    DocumentColumns::AddBillTrailColumns(*this);
 }
 
 int TTakeoutSet::Search(const RTakeoutWhere& where) {
@@ -88,30 +73,15 @@ TTakeoutWareSet::TTakeoutWareSet(TDatabase* database, QObject* parent)
     : TQuerySet(database, parent), Where(new TTakeoutWhere(this)) {
     const TCaptions& c = AppCaptions();
     AddField(TFieldKind::Integer, QStringLiteral("KindId"), -1, false, QStringLiteral("KindId"));
-    AddField(TFieldKind::Integer, QStringLiteral("Id"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
-    AddField(TFieldKind::Text, QStringLiteral("UserCode"), 30, true, QStringLiteral("单号"));
-    AddField(TFieldKind::DateTime, QStringLiteral("BizDate"), -1, true, QStringLiteral("日期"));
-    AddField(TFieldKind::Integer, QStringLiteral("HouseId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("HouseName"), 50, true, QStringLiteral("仓库"));
-    AddField(TFieldKind::Integer, QStringLiteral("HandmanId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("HandmanName"), 50, true, QStringLiteral("经手人"));
-    AddField(TFieldKind::Integer, QStringLiteral("DeptId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("DeptName"), 50, true, QStringLiteral("部门"));
-    AddField(TFieldKind::Integer, QStringLiteral("SignId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("SignName"), 30, true, QStringLiteral("方向"));
-    AddField(TFieldKind::Integer, QStringLiteral("TypeId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("TypeName"), 50, true, QStringLiteral("类型"));
-    AddField(TFieldKind::Integer, QStringLiteral("ClientId"), -1, false);
-    AddField(TFieldKind::Text, QStringLiteral("ClientName"), 50, true, QStringLiteral("收货方"));
+    DocumentColumns::AddBillHeadColumns(*this, QStringLiteral("日期"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("House"), 50, QStringLiteral("仓库"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Handman"), 50, QStringLiteral("经手人"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Dept"), 50, QStringLiteral("部门"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Sign"), 30, QStringLiteral("方向"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Type"), 50, QStringLiteral("类型"));
+    DocumentColumns::AddIdName(*this, QStringLiteral("Client"), 50, QStringLiteral("收货方"));
     AddField(TFieldKind::Text, QStringLiteral("BatchNo"), 30, true, c.BatchNo);
-    AddField(TFieldKind::Text, QStringLiteral("Billman"), 20, true, QStringLiteral("制单人"));
-    AddField(TFieldKind::DateTime, QStringLiteral("BillTime"), -1, true,
-             QStringLiteral("制单时间"));
-    AddField(TFieldKind::Text, QStringLiteral("Checkman"), 20, true, QStringLiteral("审核人"));
-    AddField(TFieldKind::DateTime, QStringLiteral("CheckTime"), -1, true,
-             QStringLiteral("审核时间"));
-    AddField(TFieldKind::Text, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
+    DocumentColumns::AddBillTrailColumns(*this);
     DocumentColumns::AddWareColumns(*this);
     AddField(TFieldKind::Float, QStringLiteral("sQty"), -1, true, QStringLiteral("数量"));
     AddField(TFieldKind::Float, QStringLiteral("Price"), -1, true, QStringLiteral("单价"));
