@@ -56,6 +56,29 @@ void AddBillTrailColumns(Set& set) {
     set.AddField(TFieldKind::Text, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
 }
 
+// The columns of a stock-in or stock-out line list: the document's columns, the ware's and the
+// line's signed quantity and amount.
+template <class Set>
+void AddStockLineColumns(Set& set, const QString& partner, const QString& partnerCaption,
+                         int signSize, int typeSize, const QString& typeCaption) {
+    set.AddField(TFieldKind::Integer, QStringLiteral("KindId"), -1, false,
+                 QStringLiteral("KindId"));
+    AddBillHeadColumns(set, QStringLiteral("日期"));
+    AddIdName(set, QStringLiteral("House"), 50, QStringLiteral("仓库"));
+    AddIdName(set, QStringLiteral("Handman"), 50, QStringLiteral("经手人"));
+    AddIdName(set, QStringLiteral("Dept"), 50, QStringLiteral("部门"));
+    AddIdName(set, QStringLiteral("Sign"), signSize, QStringLiteral("方向"));
+    AddIdName(set, QStringLiteral("Type"), typeSize, typeCaption);
+    AddIdName(set, partner, 50, partnerCaption);
+    set.AddField(TFieldKind::Text, QStringLiteral("BatchNo"), 30, true, AppCaptions().BatchNo);
+    AddBillTrailColumns(set);
+    AddWareColumns(set);
+    set.AddField(TFieldKind::Float, QStringLiteral("sQty"), -1, true, QStringLiteral("数量"));
+    set.AddField(TFieldKind::Float, QStringLiteral("Price"), -1, true, QStringLiteral("单价"));
+    set.AddField(TFieldKind::Float, QStringLiteral("sFund"), -1, true, QStringLiteral("金额"));
+    set.AddField(TFieldKind::Text, QStringLiteral("dlNote"), 50, true, QStringLiteral("明细备注"));
+}
+
 // The columns of a per-ware summary: the ware columns, tQty "数量", tFund (money) "金额" and
 // tCnt "笔数".
 template <class Set>

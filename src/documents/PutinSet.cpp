@@ -66,22 +66,8 @@ int TPutinSet::OpenById(qint64 id) {
 
 TPutinWareSet::TPutinWareSet(TDatabase* database, QObject* parent)
     : TQuerySet(database, parent), Where(new TPutinWhere(this)) {
-    const TCaptions& c = AppCaptions();
-    AddField(TFieldKind::Integer, QStringLiteral("KindId"), -1, false, QStringLiteral("KindId"));
-    DocumentColumns::AddBillHeadColumns(*this, QStringLiteral("日期"));
-    DocumentColumns::AddIdName(*this, QStringLiteral("House"), 50, QStringLiteral("仓库"));
-    DocumentColumns::AddIdName(*this, QStringLiteral("Handman"), 50, QStringLiteral("经手人"));
-    DocumentColumns::AddIdName(*this, QStringLiteral("Dept"), 50, QStringLiteral("部门"));
-    DocumentColumns::AddIdName(*this, QStringLiteral("Sign"), 20, QStringLiteral("方向"));
-    DocumentColumns::AddIdName(*this, QStringLiteral("Type"), 30, QStringLiteral("类别"));
-    DocumentColumns::AddIdName(*this, QStringLiteral("Supplier"), 50, QStringLiteral("供货方"));
-    AddField(TFieldKind::Text, QStringLiteral("BatchNo"), 30, true, c.BatchNo);
-    DocumentColumns::AddBillTrailColumns(*this);
-    DocumentColumns::AddWareColumns(*this);
-    AddField(TFieldKind::Float, QStringLiteral("sQty"), -1, true, QStringLiteral("数量"));
-    AddField(TFieldKind::Float, QStringLiteral("Price"), -1, true, QStringLiteral("单价"));
-    AddField(TFieldKind::Float, QStringLiteral("sFund"), -1, true, QStringLiteral("金额"));
-    AddField(TFieldKind::Text, QStringLiteral("dlNote"), 50, true, QStringLiteral("明细备注"));
+    DocumentColumns::AddStockLineColumns(*this, QStringLiteral("Supplier"),
+                                         QStringLiteral("供货方"), 20, 30, QStringLiteral("类别"));
 }
 
 int TPutinWareSet::Search(const RPutinWhere& where) {
