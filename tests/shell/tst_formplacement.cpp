@@ -99,6 +99,7 @@ void FormPlacementTest::helpPages_data() {
     QTest::addColumn<bool>("found");
     QTest::newRow("main") << "main" << true;
     QTest::newRow("faq") << "faq" << true;
+    QTest::newRow("a window's page") << "OptionEdt" << true;
     QTest::newRow("a window without a page") << "NoSuchWindow" << false;
     QTest::newRow("empty") << "" << false;
     QTest::newRow("a path is not a topic") << "../help/main" << false;

@@ -99,10 +99,10 @@ void BaseFormsTest::helpTopicOfTheWindow_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("topic");
     QTest::addColumn<bool>("contents");
-    QTest::newRow("window without a page shows the contents") << "OptionEdtFrm"
-                                                              << "OptionEdt" << true;
-    QTest::newRow("window with a page") << "faqFrm"
-                                        << "faq" << false;
+    QTest::newRow("window with a page") << "OptionEdtFrm"
+                                        << "OptionEdt" << false;
+    QTest::newRow("window without a page shows the contents") << "NoPageYetFrm"
+                                                              << "NoPageYet" << true;
 }
 
 void BaseFormsTest::helpTopicOfTheWindow() {

@@ -20,6 +20,7 @@
 #include "shell/Login.h"
 #include "shell/Operator.h"
 #include "shell/ui/DesktopView.h"
+#include "shell/ui/HelpFrm.h"
 #include "shell/ui/PickMenuFrm.h"
 #include "shell/ui/main1Frm.h"
 #include "support/UiTestMain.h"
@@ -77,6 +78,7 @@ private slots:
     void init();
     void cleanup();
     void captionMenusAndLabels();
+    void helpTopics();
     void toolEntriesFromLinks();
     void entriesWithoutWindowsAreDisabled();
     void companyAndReLogin();
@@ -125,6 +127,19 @@ void Main1Test::captionMenusAndLabels() {
     QVERIFY(window.TopMenu(FileMenu)->actions().contains(window.EntryAction("mnuExit1")));
     window.AfterLogin();
     QCOMPARE(window.OperatorLabel()->text(), QStringLiteral("li"));
+}
+
+void Main1Test::helpTopics() {
+    Tmain1Frm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QVERIFY(THelpFrm::Current());
+    QCOMPARE(THelpFrm::Current()->Topic(), QStringLiteral("main"));
+    window.EntryAction("mnuFaq1")->trigger();
+    QCOMPARE(THelpFrm::Current()->Topic(), QStringLiteral("faq"));
+    QVERIFY(!THelpFrm::Current()->ShowsContents());
+    delete THelpFrm::Current();
 }
 
 void Main1Test::toolEntriesFromLinks() {

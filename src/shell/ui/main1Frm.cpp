@@ -205,6 +205,10 @@ void Tmain1Frm::InstallHandlers() {
                     [] { OpenProgramFile(QStringLiteral("whatsnew.txt")); });
 }
 
+void Tmain1Frm::ShowHelp(const QString& topic) {
+    TaFrm::ShowHelp(topic.isEmpty() ? QStringLiteral("main") : topic);
+}
+
 void Tmain1Frm::SetEntryHandler(const QString& entryName, std::function<void()> handler) {
     handlers_.insert(entryName, std::move(handler));
     if (QAction* action = actions_.value(entryName))

@@ -23,6 +23,9 @@ class Tmain1Frm : public TaFrm {
 public:
     explicit Tmain1Frm(QWidget* parent = nullptr);
 
+    // F1 in the main window opens the help's first page, "main".
+    void ShowHelp(const QString& topic = QString()) override;
+
     // What an entry opens. An entry without a handler is shown disabled.
     void SetEntryHandler(const QString& entryName, std::function<void()> handler);
     QAction* EntryAction(const QString& entryName) const;
