@@ -44,8 +44,9 @@ TCostCalc::TCostCalc(TDatabase* database, QObject* parent)
     CreateTable();
 }
 
-int TCostCalc::Prepare(const QDate& upToDate, const QList<int>& wareIds, TLedgerColumns columns) {
-    return InoutSet->OpenAll(upToDate, wareIds, columns);
+int TCostCalc::Prepare(const QDate& upToDate, const QList<int>& wareIds, TLedgerColumns columns,
+                       int houseId) {
+    return InoutSet->OpenAll(upToDate, wareIds, columns, houseId);
 }
 
 void TCostCalc::Calc(int houseId, int wareId, int method) {

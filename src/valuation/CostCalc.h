@@ -29,12 +29,13 @@ class TCostCalc : public TQzClientDataSet {
 public:
     explicit TCostCalc(TDatabase* database = nullptr, QObject* parent = nullptr);
 
-    // Opens the ledger of all wares (or of the listed ones) up to a date (invalid: unbounded).
+    // Opens the ledger of all wares (or of the listed ones) up to a date (invalid: unbounded),
+    // in every warehouse or in the one given (houseId > 0).
     // With figures only, the result rows' dates and document ids are there but their texts
     // (summary, codes) are empty. Returns the ledger's row count, -1 when the statement
     // failed.
     int Prepare(const QDate& upToDate = QDate(), const QList<int>& wareIds = {},
-                TLedgerColumns columns = TLedgerColumns::All);
+                TLedgerColumns columns = TLedgerColumns::All, int houseId = 0);
     // From the rows the ledger holds. A method other than 0 to 3 leaves the table empty and
     // the totals 0. Throws std::logic_error on a ledger opened with a display cap that left
     // rows out (its figures would be wrong).

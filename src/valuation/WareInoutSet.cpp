@@ -15,39 +15,39 @@ const char* const TakeoutPart =
     "m.BizDate as BizDate, 1 as BillType, d.MastId as MastId, m.HouseId as HouseId, "
     "0 as IsSale, {d.Cost} as Cost, m.BillTime as BillTime, d.dlId as LineId from takeoutdl d "
     "join takeout m on d.MastId=m.Id |left join takeoutype t on m.TypeId=t.Id left join "
-    "department dp on m.DeptId=dp.Id| where 1=1%W%D";
+    "department dp on m.DeptId=dp.Id| where 1=1%W%H%D";
 const char* const PutinPart =
     "select {m.Code}, {m.UserCode}, {dp.Name}, {t.Name}, m.SignId*d.Qty, d.Price, d.Fund, "
     "d.WareId, m.BizDate, 0, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from putindl d join "
     "putin m on d.MastId=m.Id |left join putintype t on m.TypeId=t.Id left join department dp "
-    "on m.DeptId=dp.Id| where 1=1%W%D";
+    "on m.DeptId=dp.Id| where 1=1%W%H%D";
 const char* const GainPart =
     "select {m.Code}, {m.UserCode}, null, {'盘盈'}, d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, "
     "3, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from regulatedl d join regulate m on "
-    "d.MastId=m.Id where d.Qty>0%W%D";
+    "d.MastId=m.Id where d.Qty>0%W%H%D";
 const char* const LossPart =
     "select {m.Code}, {m.UserCode}, null, {'盘亏'}, d.Qty, d.Price, -1*d.Fund, d.WareId, "
     "m.BizDate, 3, d.MastId, m.HouseId, 0, 0, m.BillTime, d.dlId from regulatedl d join "
-    "regulate m on d.MastId=m.Id where d.Qty<0%W%D";
+    "regulate m on d.MastId=m.Id where d.Qty<0%W%H%D";
 const char* const MoveInPart =
     "select {m.Code}, {m.UserCode}, null, {'调入'}, d.Qty, d.Price, d.Fund, d.WareId, m.BizDate, "
     "2, d.MastId, m.InId, -1, 0, m.BillTime, d.dlId from movedl d join move m on "
-    "d.MastId=m.Id where 1=1%W%D";
+    "d.MastId=m.Id where 1=1%W%H%D";
 const char* const MoveOutPart =
     "select {m.Code}, {m.UserCode}, null, {'调出'}, -1*d.Qty, d.Price, d.Fund, d.WareId, "
     "m.BizDate, 2, d.MastId, m.OutId, -1, 0, m.BillTime, d.dlId from movedl d join move m on "
-    "d.MastId=m.Id where 1=1%W%D";
+    "d.MastId=m.Id where 1=1%W%H%D";
 const char* const CarryPart =
     "select null, null, null, {'结转'}, d.Qty, d.Price, d.Fund, d.WareId, m.EndDate, -1, "
     "d.MastId, d.HouseId, -1, 0, null, d.dlId from carrydl d join carry m on "
-    "d.MastId=m.Id where 1=1%W";
+    "d.MastId=m.Id where 1=1%W%H";
 
 // Ledger order: date, then creation time (opening balances have none, and an empty value
 // sorts first), then the line; a transfer's receiving row before its sending row.
 const char* const LedgerSort = "BizDate;BillTime;LineId;BillType;Qty desc";
 
-QString Member(const char* part, const QString& wareCondition, const QString& dateCondition,
-               bool figuresOnly) {
+QString Member(const char* part, const QString& wareCondition, const QString& houseCondition,
+               const QString& dateCondition, bool figuresOnly) {
     QString sql = QString::fromUtf8(part);
     static const QRegularExpression descriptive(QStringLiteral("\\{[^}]*\\}"));
     static const QRegularExpression joins(QStringLiteral("\\|[^|]*\\|"));
@@ -58,6 +58,7 @@ QString Member(const char* part, const QString& wareCondition, const QString& da
         sql.remove(QLatin1Char('{')).remove(QLatin1Char('}')).remove(QLatin1Char('|'));
     }
     sql.replace(QLatin1String("%W"), wareCondition);
+    sql.replace(QLatin1String("%H"), houseCondition);
     sql.replace(QLatin1String("%D"), dateCondition);
     return sql;
 }
@@ -98,25 +99,30 @@ TWareInoutSet::TWareInoutSet(TDatabase* database, QObject* parent) : TQuerySet(d
 }
 
 int TWareInoutSet::Open(const QString& wareCondition, const QString& dateCondition, int cap,
-                        TLedgerColumns columns) {
+                        TLedgerColumns columns, int houseId) {
     const TDialect& dialect = Database()->Dialect();
     const bool lean = columns == TLedgerColumns::FiguresOnly;
-    const auto member = [&](const char* part, const QString& date) {
-        return Member(part, wareCondition, date, lean);
+    // Each member names its warehouse in its own column (a transfer's receiving or sending
+    // warehouse, a carry-over line's own).
+    const auto member = [&](const char* part, const QString& date, const char* houseColumn) {
+        const QString house =
+            houseId > 0 ? QStringLiteral(" and %1=%2").arg(QLatin1String(houseColumn)).arg(houseId)
+                        : QString();
+        return Member(part, wareCondition, house, date, lean);
     };
-    QString takeout = member(TakeoutPart, dateCondition);
-    QString putin = member(PutinPart, dateCondition);
+    QString takeout = member(TakeoutPart, dateCondition, "m.HouseId");
+    QString putin = member(PutinPart, dateCondition, "m.HouseId");
     if (cap > 0) {
         takeout = Newest(takeout, cap, dialect);
         putin = Newest(putin, cap, dialect);
     }
     const QStringList members = {takeout,
                                  putin,
-                                 member(GainPart, dateCondition),
-                                 member(LossPart, dateCondition),
-                                 member(MoveInPart, dateCondition),
-                                 member(MoveOutPart, dateCondition),
-                                 member(CarryPart, QString())};
+                                 member(GainPart, dateCondition, "m.HouseId"),
+                                 member(LossPart, dateCondition, "m.HouseId"),
+                                 member(MoveInPart, dateCondition, "m.InId"),
+                                 member(MoveOutPart, dateCondition, "m.OutId"),
+                                 member(CarryPart, QString(), "d.HouseId")};
     Close();
     SetFiltered(false);
     SetFilter(QString());
@@ -144,8 +150,8 @@ int TWareInoutSet::OpenWare(int wareId, int displayCap) {
     return rows;
 }
 
-int TWareInoutSet::OpenAll(const QDate& upToDate, const QList<int>& wareIds,
-                           TLedgerColumns columns) {
+int TWareInoutSet::OpenAll(const QDate& upToDate, const QList<int>& wareIds, TLedgerColumns columns,
+                           int houseId) {
     leftOut_ = 0;
     QString wareCondition;
     if (!wareIds.isEmpty()) {
@@ -158,7 +164,7 @@ int TWareInoutSet::OpenAll(const QDate& upToDate, const QList<int>& wareIds,
     const QString dateCondition =
         upToDate.isValid() ? QStringLiteral(" and m.BizDate<=") + Database()->DateLiteral(upToDate)
                            : QString();
-    return Open(wareCondition, dateCondition, 0, columns);
+    return Open(wareCondition, dateCondition, 0, columns, houseId);
 }
 
 void TWareInoutSet::SetScope(int houseId, int wareId) {

@@ -33,10 +33,11 @@ public:
     // then says how many were left out, and the set serves display only (TCostCalc refuses
     // it). Returns the row count, -1 when the statement failed.
     int OpenWare(int wareId, int displayCap = 0);
-    // The ledger of every ware (or of the listed wares) in every warehouse, up to a date
-    // (invalid: unbounded); opening balances are never bounded.
+    // The ledger of every ware (or of the listed wares) in every warehouse (or in the one
+    // given, when houseId > 0), up to a date (invalid: unbounded); opening balances are never
+    // bounded.
     int OpenAll(const QDate& upToDate = QDate(), const QList<int>& wareIds = {},
-                TLedgerColumns columns = TLedgerColumns::All);
+                TLedgerColumns columns = TLedgerColumns::All, int houseId = 0);
 
     // Shows the rows of one warehouse and ware; 0 or less means any.
     void SetScope(int houseId, int wareId);
@@ -64,6 +65,6 @@ public:
 
 private:
     int Open(const QString& wareCondition, const QString& dateCondition, int cap,
-             TLedgerColumns columns);
+             TLedgerColumns columns, int houseId = 0);
     int leftOut_ = 0;
 };

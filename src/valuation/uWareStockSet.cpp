@@ -34,13 +34,13 @@ TuWareStockSet::TuWareStockSet(TDatabase* database, QObject* parent)
 bool TuWareStockSet::FindNegatives(int houseId) {
     if (IsEmpty())
         return true;
-    // Only the wares of the document matter; their ledger over all dates gives the same
-    // figures as the ledger of every ware.
+    // Only the document's wares in its warehouse matter; their ledger over all dates gives
+    // the same figures as the ledger of every ware, at a cost bounded by their own history.
     QList<int> wares;
     for (int v = 0; v < RecordCount(); ++v)
         wares << int(WareIdFld->IntegerAt(v));
     // A failed read has shown its message; never report "no negative stock" on it.
-    if (calc_->Prepare(QDate(), wares, TLedgerColumns::FiguresOnly) < 0)
+    if (calc_->Prepare(QDate(), wares, TLedgerColumns::FiguresOnly, houseId) < 0)
         throw EAbort();
     DisableControls();
     int v = 0;
