@@ -11,6 +11,7 @@
 #include <QtTest/QTest>
 
 #include "data/Abort.h"
+#include "data/Database.h"
 #include "shell/FormPlacement.h"
 #include "shell/ui/ADlgFrm.h"
 #include "shell/ui/AInfoDlgFrm.h"
@@ -54,6 +55,8 @@ protected:
             ++Keys;
             throw EAbort();
         }
+        if (event->key() == Qt::Key_D)
+            throw EDatabaseError(QStringLiteral("no such table: ware\r\nselect * from ware"));
         TaFrm::keyPressEvent(event);
     }
 };
@@ -248,6 +251,13 @@ void BaseFormsTest::abandonedCommandIsSwallowed() {
     QCOMPARE(window.Keys, 2);
     QVERIFY(window.isVisible());
     QVERIFY(prompts.Prompts.isEmpty());  // no error report, no message
+
+    // A failed statement shows its text and the window stays usable.
+    QTest::keyClick(&window, Qt::Key_D);
+    QCOMPARE(prompts.Prompts.size(), 1);
+    QVERIFY(prompts.Last().contains(QStringLiteral("no such table: ware")));
+    QTest::keyClick(&window, Qt::Key_A);
+    QCOMPARE(window.Keys, 3);
 }
 
 LUMORA_UI_TEST_MAIN(BaseFormsTest)

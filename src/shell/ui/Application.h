@@ -5,7 +5,8 @@
 
 // The program's application object. A command abandoned with EAbort (after its refusal was
 // shown) ends in the event handler that ran it: the event counts as handled, nothing is
-// reported, and the program goes on with the next event.
+// reported, and the program goes on with the next event. Any other error that reaches the
+// event loop (a failed statement) is shown in the information box and ends only its command.
 class TApplication : public QApplication {
     Q_OBJECT
 public:
